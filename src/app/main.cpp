@@ -1,0 +1,13 @@
+#include "shell/Forms.h"
+#include "shell/frmSplash.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vellum2"));
+    // The program ends through its exit sequence, never because a window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+    vellum::Forms::get<frmSplash>();
+    return QApplication::exec();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "canvas/PictureBox.h"
+#include "shell/Form.h"
+
+// The hidden store of stock pictures and scratch boxes. It is loaded on first
+// use, never shown, and closed by the exit sequence, New and Open.
+class frmIcons : public vellum::Form {
+    Q_OBJECT
+public:
+    frmIcons();
+
+    vellum::PictureBox* Picture2;     // the blank grid picture (graph paper)
+    vellum::PictureBox* picTExtSave;  // scratch box of the canvas commit
+
+protected:
+    void Form_Load() override;
+};

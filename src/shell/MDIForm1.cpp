@@ -1,0 +1,441 @@
+#include "shell/MDIForm1.h"
+
+#include "annotations/WordProbe.h"
+#include "annotations/frmCheck.h"
+#include "canvas/PictureBox.h"
+#include "canvas/frmIcons.h"
+#include "canvas/frmInfo.h"
+#include "document/WorkingFiles.h"
+#include "shell/AppState.h"
+#include "shell/Forms.h"
+#include "shell/LayoutSlots.h"
+#include "shell/ProgramEnd.h"
+#include "shell/ShellArt.h"
+#include "shell/StatusPanels.h"
+#include "shell/UserDialogs.h"
+#include "tools/frmAbout.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace vellum;
+
+namespace vellum {
+MDIForm1* mainForm() { return Forms::get<MDIForm1>(); }
+} // namespace vellum
+
+namespace {
+
+const QString kTitle = QStringLiteral("Harrowgate - The Vellum System 2");
+
+QToolButton* pictureButton(QWidget* parent, const char* name, const QString& tip,
+                           art::ToolPicture picture, int x, int y) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    button->setIcon(QPixmap::fromImage(art::toolButtonPicture(picture)));
+    button->setIconSize(QSize(48, 48));
+    button->setGeometry(x, y, 57, 57);
+    return button;
+}
+
+QComboBox* dropDownList(QWidget* parent, const char* name, const QString& tip,
+                        const QStringList& items, int y) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->setToolTip(tip);
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    combo->setGeometry(8, y, 105, 21);
+    return combo;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y,
+              QWidget* buddy) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->move(x, y);
+    l->adjustSize();
+    l->setBuddy(buddy);
+    return l;
+}
+
+PictureBox* swatch(QWidget* parent, const char* name, const QString& tip, int y) {
+    auto* box = new PictureBox(parent, QString::fromLatin1(name));
+    box->setToolTip(tip);
+    box->setAccessibleName(tip);
+    box->setBorder(true);
+    box->setGeometry(88, y, 25, 25);
+    box->setBackColor(Qt::black);
+    box->setCursor(Qt::PointingHandCursor);
+    return box;
+}
+
+// Toggles a window from its menu item: a checked item hides the window and
+// clears the mark, an unchecked one shows it and sets the mark.
+template <class T> void toggleWindow(QAction* item) {
+    if (item->isChecked()) {
+        Forms::get<T>()->Hide();
+        item->setChecked(false);
+    } else {
+        Forms::get<T>()->Show();
+        item->setChecked(true);
+    }
+}
+
+} // namespace
+
+MDIForm1::MDIForm1() : Form(Kind::TopLevel) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowFlags(Qt::Window);
+    setCaption(kTitle);
+    resize(790, 716);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    menuBar = new QMenuBar(this);
+    menuBar->setNativeMenuBar(false);
+    layout->setMenuBar(menuBar);
+
+    auto* middle = new QHBoxLayout;
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->setSpacing(0);
+    layout->addLayout(middle, 1);
+
+    Toolbar2 = new QToolBar(this);
+    Toolbar2->setObjectName(QStringLiteral("Toolbar2"));
+    Toolbar2->setOrientation(Qt::Vertical);
+    Toolbar2->setMovable(false);
+    Toolbar2->setFixedWidth(119);
+    middle->addWidget(Toolbar2);
+
+    mdiArea = new QMdiArea(this);
+    mdiArea->setObjectName(QStringLiteral("MDIClient"));
+    mdiArea->setBackground(palette().brush(QPalette::Dark));
+    mdiArea->viewport()->installEventFilter(this);
+    middle->addWidget(mdiArea, 1);
+    Forms::setMdiArea(mdiArea);
+
+    StatusBar1 = new StatusPanels(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    layout->addWidget(StatusBar1);
+
+    buildToolBar();
+    buildMenus();
+    qApp->installEventFilter(this);
+}
+
+void MDIForm1::buildToolBar() {
+    auto* panel = new QWidget(Toolbar2);
+    panel->setObjectName(QStringLiteral("Toolbar2Panel"));
+    panel->setFixedSize(119, 470);
+    Toolbar2->addWidget(panel);
+
+    using art::ToolPicture;
+    Command5 = pictureButton(panel, "Command5", QStringLiteral("Freehand Pencil"),
+                             ToolPicture::FreehandPencil, 0, 0);
+    Command6 = pictureButton(panel, "Command6", QStringLiteral("Closed Loop Freehand Pencil"),
+                             ToolPicture::ClosedLoopPencil, 56, 0);
+    Command8 = pictureButton(panel, "Command8", QStringLiteral("Polygon"),
+                             ToolPicture::Polygon, 0, 56);
+    Command1 = pictureButton(panel, "Command1", QStringLiteral("Fill"), ToolPicture::Fill, 56, 56);
+    Command2 = pictureButton(panel, "Command2", QStringLiteral("Box"), ToolPicture::Box, 0, 112);
+    Command3 =
+        pictureButton(panel, "Command3", QStringLiteral("Circle"), ToolPicture::Circle, 56, 112);
+    Command4 = pictureButton(panel, "Command4", QStringLiteral("Line"), ToolPicture::Line, 0, 168);
+    Command7 =
+        pictureButton(panel, "Command7", QStringLiteral("Point"), ToolPicture::Point, 56, 168);
+
+    ObjectCombo = dropDownList(panel, "ObjectCombo", QStringLiteral("Shape Types"),
+                               {QStringLiteral("Line"), QStringLiteral("Box"),
+                                QStringLiteral("Circle"), QStringLiteral("Point")},
+                               240);
+    Label1 = label(panel, "Label1", QStringLiteral("DRAW TYPE"), 8, 226, ObjectCombo);
+    ObjectCombo->hide();
+    Label1->hide();
+
+    DrawCombo = dropDownList(panel, "DrawCombo", QStringLiteral("Outline Types"),
+                             {QStringLiteral("Dash"), QStringLiteral("DashDot"),
+                              QStringLiteral("DashDotDot"), QStringLiteral("Dot"),
+                              QStringLiteral("Solid"), QStringLiteral("Transparent")},
+                             272);
+    Label2 = label(panel, "Label2", QStringLiteral("DRAW LINE TYPE"), 8, 256, DrawCombo);
+
+    FillCombo = dropDownList(
+        panel, "FillCombo", QStringLiteral("Fill Types"),
+        {QStringLiteral("Cross"), QStringLiteral("Diagonal Cross"),
+         QStringLiteral("Downward Diagonal"), QStringLiteral("Horizontal Line"),
+         QStringLiteral("Solid"), QStringLiteral("Transparent"), QStringLiteral("Upward Diagonal"),
+         QStringLiteral("Vertical Line")},
+        320);
+    Label3 = label(panel, "Label3", QStringLiteral("DRAW FILL TYPE"), 8, 304, FillCombo);
+
+    WidthText = new QLineEdit(QStringLiteral("1"), panel);
+    WidthText->setObjectName(QStringLiteral("WidthText"));
+    WidthText->setToolTip(QStringLiteral("Line Width"));
+    WidthText->setMaxLength(2);
+    WidthText->setGeometry(88, 352, 25, 19);
+    Label4 = label(panel, "Label4", QStringLiteral("LINE WIDTH"), 8, 354, WidthText);
+
+    FillColorSwatch = swatch(panel, "FillColorSwatch", QStringLiteral("Fill Color Picker"), 376);
+    Label6 = label(panel, "Label6", QStringLiteral("FILL COLOR"), 8, 380, FillColorSwatch);
+    ForeColorSwatch = swatch(panel, "ForeColorSwatch", QStringLiteral("Line Color Picker"), 400);
+    ForeColorSwatch->canvas().setForeColor(Qt::red);
+    Label5 = label(panel, "Label5", QStringLiteral("OUTLINE COLOR"), 8, 404, ForeColorSwatch);
+
+    chkSnap = new QCheckBox(QStringLiteral("Tile Snap"), panel);
+    chkSnap->setObjectName(QStringLiteral("chkSnap"));
+    chkSnap->setChecked(true);
+    chkSnap->move(8, 440);
+    chkSnap->adjustSize();
+
+    Text2 = new QLineEdit(panel);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setAccessibleName(QStringLiteral("Scenario path"));
+    Text2->hide();
+    Text1 = new QTextEdit(panel);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QStringLiteral("Document buffer"));
+    Text1->hide();
+    FileDialog = new PictureBox(panel, QStringLiteral("FileDialog"));
+    FileDialog->hide();
+}
+
+QAction* MDIForm1::addItem(QMenu* menu, const char* name, const QString& caption,
+                           const QKeySequence& shortcut, void (MDIForm1::*handler)(),
+                           bool checkable) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    action->setCheckable(checkable);
+    connect(action, &QAction::triggered, this, [this, action, handler, checkable] {
+        // The handlers set the check marks themselves, from the state the
+        // item had when it was chosen.
+        if (checkable)
+            action->setChecked(!action->isChecked());
+        (this->*handler)();
+    });
+    return action;
+}
+
+void MDIForm1::buildMenus() {
+    mnuFile = menuBar->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuNew = addItem(mnuFile, "mnuNew", QStringLiteral("New"), QKeySequence(QStringLiteral("Ctrl+N")),
+                     &MDIForm1::mnuNew_Click);
+    mnuOpen = addItem(mnuFile, "mnuOpen", QStringLiteral("Open"),
+                      QKeySequence(QStringLiteral("Ctrl+O")), &MDIForm1::mnuOpen_Click);
+    mnuSave = addItem(mnuFile, "mnuSave", QStringLiteral("Save"),
+                      QKeySequence(QStringLiteral("Ctrl+S")), &MDIForm1::mnuSave_Click);
+    mnuExport = mnuFile->addMenu(QStringLiteral("Export"));
+    mnuExport->setObjectName(QStringLiteral("mnuExport"));
+    mnubmp = addItem(mnuExport, "mnubmp", QStringLiteral("BitMap"), {}, &MDIForm1::mnubmp_Click);
+    mnurtf = addItem(mnuExport, "mnurtf", QStringLiteral("Microsoft Word"), {},
+                     &MDIForm1::mnurtf_Click);
+    mnuFile->addSeparator();
+    mnuExit = addItem(mnuFile, "mnuExit", QStringLiteral("Exit"),
+                      QKeySequence(QStringLiteral("Ctrl+X")), &MDIForm1::mnuExit_Click);
+
+    mnuEdit = menuBar->addMenu(QStringLiteral("Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuUndo = addItem(mnuEdit, "mnuUndo", QStringLiteral("Undo"),
+                      QKeySequence(QStringLiteral("Ctrl+Z")), &MDIForm1::mnuUndo_Click);
+    mnuRedo = addItem(mnuEdit, "mnuRedo", QStringLiteral("Redo"),
+                      QKeySequence(QStringLiteral("Ctrl+R")), &MDIForm1::mnuRedo_Click);
+
+    mnuShow2 = menuBar->addMenu(QStringLiteral("Show"));
+    mnuShow2->setObjectName(QStringLiteral("mnuShow2"));
+    mnuDungeon = addItem(mnuShow2, "mnuDungeon", QStringLiteral("Tile Set 1"),
+                         QKeySequence(QStringLiteral("Ctrl+D")), &MDIForm1::mnuDungeon_Click, true);
+    mnuTown = addItem(mnuShow2, "mnuTown", QStringLiteral("Tile Set 2"),
+                      QKeySequence(QStringLiteral("Ctrl+F")), &MDIForm1::mnuTown_Click, true);
+    mnuImport = addItem(mnuShow2, "mnuImport", QStringLiteral("Import Tile Set"), {},
+                        &MDIForm1::mnuImport_Click, true);
+    mnuLarge = addItem(mnuShow2, "mnuLarge", QStringLiteral("Import Large Tiles"), {},
+                       &MDIForm1::mnuLarge_Click, true);
+    mnuShow2->addSeparator();
+    mnuInfo = addItem(mnuShow2, "mnuInfo", QStringLiteral("Information Box"),
+                      QKeySequence(QStringLiteral("Ctrl+I")), &MDIForm1::mnuInfo_Click, true);
+    mnuFoot = addItem(mnuShow2, "mnuFoot", QStringLiteral("FootNotes"), QKeySequence(Qt::Key_F1),
+                      &MDIForm1::mnuFoot_Click, true);
+    mnuBasic = addItem(mnuShow2, "mnuBasic", QStringLiteral("Basic Text"),
+                       QKeySequence(Qt::Key_F2), &MDIForm1::mnuBasic_Click, true);
+    mnuOutline = addItem(mnuShow2, "mnuOutline", QStringLiteral("Outline"),
+                         QKeySequence(Qt::Key_F3), &MDIForm1::mnuOutline_Click, true);
+
+    mnuTools = menuBar->addMenu(QStringLiteral("Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    mnuDice = addItem(mnuTools, "mnuDice", QStringLiteral("Dice Roller"), {},
+                      &MDIForm1::mnuDice_Click, true);
+    mnuPaper = addItem(mnuTools, "mnuPaper", QStringLiteral("Blank Map Paper"), {},
+                       &MDIForm1::mnuPaper_Click);
+
+    mnuHelp = menuBar->addMenu(QStringLiteral("Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("Version"), {},
+                       &MDIForm1::mnuAbout_Click);
+
+    mnuSave->setEnabled(false);
+    mnubmp->setEnabled(false);
+    mnurtf->setEnabled(false);
+    mnuUndo->setEnabled(false);
+    mnuRedo->setEnabled(false);
+    mnuInfo->setChecked(true);
+}
+
+void MDIForm1::Show() {
+    showMaximized();
+    raise();
+    activateWindow();
+}
+
+void MDIForm1::Form_Load() {
+    AppState& s = app();
+    s.tileSize = 30;
+    s.textPreviewReset = true;
+    s.drawGraphLines = false;
+    s.scenarioOpen = false;
+    setShowMenuEnabled(false);
+    s.mapListExists = false;
+    s.unsavedChanges = false;
+    s.wordAvailable = true;
+
+    const QString result = runWordProbe();
+    Forms::get<frmCheck>()->Label1->setText(result);
+}
+
+// --- status bar and menu states ----------------------------------------
+
+QString MDIForm1::statusMode() const { return StatusBar1->panelText(1); }
+void MDIForm1::setStatusMode(const QString& text) { StatusBar1->setPanelText(1, text); }
+QString MDIForm1::mapTypePanel() const { return StatusBar1->panelText(2); }
+void MDIForm1::setMapTypePanel(const QString& text) { StatusBar1->setPanelText(2, text); }
+
+void MDIForm1::applyMapTypeToMenus() {
+    const QString type = mapTypePanel();
+    if (type == QLatin1String("Planet") || type == QLatin1String("World"))
+        mnuDungeon->setEnabled(false);
+    else if (type == QLatin1String("Town"))
+        mnuDungeon->setEnabled(true);
+}
+
+void MDIForm1::setShowMenuEnabled(bool enabled) {
+    mnuShow2->menuAction()->setEnabled(enabled);
+    mnuShow2->setEnabled(enabled);
+}
+
+bool MDIForm1::showMenuEnabled() const { return mnuShow2->menuAction()->isEnabled(); }
+
+void MDIForm1::popupShowMenu() { dialogs().popupMenu(mnuShow2, QCursor::pos()); }
+
+// --- File ----------------------------------------------------------------
+
+void MDIForm1::mnuNew_Click() {}
+void MDIForm1::mnuOpen_Click() {}
+void MDIForm1::mnuSave_Click() {}
+void MDIForm1::mnubmp_Click() {}
+void MDIForm1::mnurtf_Click() {}
+void MDIForm1::mnuExit_Click() { runExitSequence(); }
+
+void MDIForm1::runExitSequence() {
+    m_exiting = true;
+    AppState& s = app();
+    bool saveCanvases = false;
+    if (s.unsavedChanges) {
+        saveCanvases =
+            msgBox(QStringLiteral("You have made changes since the last save. Do you wish to save "
+                                  "changes?"),
+                   QStringLiteral("WAIT!!!!"), MsgButtons::YesNo, MsgResult::No,
+                   MsgIcon::Critical) == MsgResult::Yes;
+    }
+    if (saveCanvases) {
+        s.unsavedChanges = false;
+        closeLayoutWindowsForSave();
+    }
+    Forms::unload<frmIcons>();
+    if (s.mapListExists)
+        WorkingFiles::remove(WorkingFiles::closedMapList());
+    if (s.mapListCopyExists)
+        WorkingFiles::remove(WorkingFiles::closedMapCopy());
+    endProgram();
+}
+
+bool MDIForm1::Form_QueryUnload(UnloadMode mode) {
+    if (mode == UnloadMode::User && !m_exiting)
+        runExitSequence();
+    return true;
+}
+
+// --- Edit ----------------------------------------------------------------
+
+void MDIForm1::mnuUndo_Click() {}
+void MDIForm1::mnuRedo_Click() {}
+
+// --- Show and Tools ------------------------------------------------------
+
+void MDIForm1::mnuDungeon_Click() {}
+void MDIForm1::mnuTown_Click() {}
+void MDIForm1::mnuImport_Click() {}
+void MDIForm1::mnuLarge_Click() {}
+
+void MDIForm1::mnuInfo_Click() { toggleWindow<frmInfo>(mnuInfo); }
+
+void MDIForm1::mnuFoot_Click() {
+    mnuFoot->setChecked(!mnuFoot->isChecked());
+    AppState& s = app();
+    s.savedToolKind = s.toolKind;
+    s.toolKind.clear();
+}
+
+void MDIForm1::mnuBasic_Click() {
+    mnuBasic->setChecked(!mnuBasic->isChecked());
+    AppState& s = app();
+    s.textPreviewReset = true;
+    s.savedToolKind = s.toolKind;
+    s.toolKind.clear();
+}
+
+void MDIForm1::mnuOutline_Click() {}
+void MDIForm1::mnuDice_Click() {}
+void MDIForm1::mnuPaper_Click() {}
+
+void MDIForm1::mnuAbout_Click() { dialogs().showModal(Forms::get<frmAbout>()); }
+
+// --- events ----------------------------------------------------------------
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mdiArea->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+            popupShowMenu();
+        return false;
+    }
+    // Menu shortcuts win over the text boxes' own keys: Ctrl+X is Exit and
+    // Ctrl+Z is Undo even while a text box has the focus.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+            for (QAction* action : findChildren<QAction*>()) {
+                if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
+                    return true;
+            }
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
