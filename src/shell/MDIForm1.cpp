@@ -128,7 +128,6 @@ MDIForm1::MDIForm1() : Form(Kind::TopLevel) {
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("MDIClient"));
     mdiArea->setBackground(palette().brush(QPalette::Dark));
-    mdiArea->viewport()->installEventFilter(this);
     middle->addWidget(mdiArea, 1);
     Forms::setMdiArea(mdiArea);
 
@@ -145,6 +144,10 @@ void MDIForm1::buildToolBar() {
     auto* panel = new QWidget(Toolbar2);
     panel->setObjectName(QStringLiteral("Toolbar2Panel"));
     panel->setFixedSize(119, 470);
+    // The labels share their row with a 25-pixel control at x 88.
+    QFont small = panel->font();
+    small.setPixelSize(9);
+    panel->setFont(small);
     Toolbar2->addWidget(panel);
 
     using art::ToolPicture;

@@ -1,5 +1,7 @@
 #include "TestRegistry.h"
 
+#include "shell/ProgramStyle.h"
+
 #include <QApplication>
 #include <QTest>
 #include <cstring>
@@ -17,6 +19,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vellum2"));
+    vellum::applyProgramStyle(app);
 
     std::vector<const char*> only;
     std::vector<char*> qtestArgs{argv[0]};
