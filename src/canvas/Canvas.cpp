@@ -35,6 +35,9 @@ void Canvas::setPicture(const QImage& picture) {
         return;
     }
     m_picture = toCanvasFormat(picture);
+    // Committing the shown image changes no pixel: no repaint.
+    if (m_picture.cacheKey() == m_image.cacheKey())
+        return;
     setImages(m_picture);
 }
 

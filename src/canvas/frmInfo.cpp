@@ -1,6 +1,7 @@
 #include "canvas/frmInfo.h"
 
 #include "canvas/PictureBox.h"
+#include "shell/Forms.h"
 #include "shell/MDIForm1.h"
 
 #include <QGroupBox>
@@ -113,6 +114,14 @@ bool frmInfo::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
         mainForm()->popupShowMenu();
     return Form::eventFilter(watched, event);
+}
+
+frmInfo* frmInfo::ensureLoaded() {
+    if (frmInfo* info = Forms::find<frmInfo>())
+        return info;
+    frmInfo* info = Forms::get<frmInfo>();
+    info->Show();
+    return info;
 }
 
 void frmInfo::setCurrentTile(const QImage& picture) {

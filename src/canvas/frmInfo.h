@@ -35,6 +35,9 @@ public:
     QScrollBar* HScroll1;
     vellum::PictureBox* Picture1;  // working copy for mirroring
 
+    // The box, loaded and shown again when the user had closed it.
+    static frmInfo* ensureLoaded();
+
     // Makes a picture the current tile (the working copy follows).
     void setCurrentTile(const QImage& picture);
     QImage currentTile() const;
