@@ -4,9 +4,14 @@
 #include "canvas/PictureBox.h"
 #include "canvas/frmIcons.h"
 #include "canvas/frmInfo.h"
+#include "document/ClosedMapList.h"
+#include "document/MapImage.h"
+#include "document/ScenarioDialogs.h"
+#include "document/ScenarioFile.h"
 #include "shell/AppState.h"
 #include "shell/Forms.h"
 #include "shell/MDIForm1.h"
+#include "shell/WaitCursor.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,22 +22,6 @@
 
 using namespace vellum;
 
-namespace {
-
-// The hourglass over the whole screen while a handler works.
-struct WaitCursor {
-    explicit WaitCursor(bool on) : active(on) {
-        if (active)
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~WaitCursor() {
-        if (active)
-            QGuiApplication::restoreOverrideCursor();
-    }
-    bool active;
-};
-
-} // namespace
 
 frmLayout::frmLayout() : Form(Kind::MdiChild) {
     setObjectName(QStringLiteral("frmLayout"));
@@ -103,11 +92,26 @@ void frmLayout::Form_Load() {
 
 void frmLayout::Form_Activate() {
     MDIForm1* main = mainForm();
+    AppState& s = app();
     main->mnubmp->setEnabled(true);
-    if (app().drawGraphLines)
+    if (s.drawGraphLines)
         Picture1->setPicture(Forms::get<frmIcons>()->Picture2->picture());
-    app().unsavedChanges = true;
+    s.unsavedChanges = true;
+    // The status bar shows the type of the map now active.
+    const QString title = caption();
+    ScenarioFile::readMaps(s.scenarioPath, [&](const MapRecord& map) {
+        if (map.title == title)
+            main->setMapTypePanel(map.type);
+    });
     main->applyMapTypeToMenus();
+    if (s.saveImageOnActivate) {
+        saveMapImage();
+        s.saveImageOnActivate = false;
+    }
+}
+
+void frmLayout::saveMapImage() {
+    reportStoreFailure(MapImage::save(mainForm()->Text2->text(), caption(), Picture1->image()));
 }
 
 void frmLayout::Form_Deactivate() {
@@ -116,7 +120,21 @@ void frmLayout::Form_Deactivate() {
     main->mnubmp->setEnabled(false);
 }
 
-bool frmLayout::Form_QueryUnload(UnloadMode) { return true; }
+// The window never refuses to close. Closed by the program (Save, New, Open,
+// exit) it only saves its map image; closed by the user, the map also enters
+// the closed-map list so that the outline can reopen it.
+bool frmLayout::Form_QueryUnload(UnloadMode) {
+    AppState& s = app();
+    if (s.closingForSave == QLatin1String("Yes")) {
+        saveMapImage();
+        s.closingForSave = QStringLiteral("No");
+        return true;
+    }
+    const StoreResult listed = ClosedMapList::addOnUserClose(s.scenarioPath, caption());
+    saveMapImage();
+    reportStoreFailure(listed);
+    return true;
+}
 
 // --- scrolling --------------------------------------------------------------
 

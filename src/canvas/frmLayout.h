@@ -45,6 +45,8 @@ public:
     // Copies the shown image into the committed picture through the picture
     // store's scratch box.
     void commitCanvas();
+    // Writes the canvas to the map's image file, telling the user if it fails.
+    void saveMapImage();
 
 protected:
     void Form_Load() override;

@@ -5,6 +5,9 @@
 #include "canvas/PictureBox.h"
 #include "canvas/frmIcons.h"
 #include "canvas/frmInfo.h"
+#include "canvas/frmLayout.h"
+#include "document/ScenarioCommands.h"
+#include "document/frmOutline.h"
 #include "document/WorkingFiles.h"
 #include "shell/AppState.h"
 #include "shell/Forms.h"
@@ -13,6 +16,8 @@
 #include "shell/ShellArt.h"
 #include "shell/StatusPanels.h"
 #include "shell/UserDialogs.h"
+#include "tiles/frmDungeonTiles.h"
+#include "tiles/frmTownship.h"
 #include "tools/frmAbout.h"
 
 #include <QApplication>
@@ -349,9 +354,9 @@ void MDIForm1::popupShowMenu() { dialogs().popupMenu(mnuShow2, QCursor::pos()); 
 
 // --- File ----------------------------------------------------------------
 
-void MDIForm1::mnuNew_Click() {}
-void MDIForm1::mnuOpen_Click() {}
-void MDIForm1::mnuSave_Click() {}
+void MDIForm1::mnuNew_Click() { fileNew(); }
+void MDIForm1::mnuOpen_Click() { fileOpen(); }
+void MDIForm1::mnuSave_Click() { fileSave(); }
 void MDIForm1::mnubmp_Click() {}
 void MDIForm1::mnurtf_Click() {}
 void MDIForm1::mnuExit_Click() { runExitSequence(); }
@@ -387,13 +392,18 @@ bool MDIForm1::Form_QueryUnload(UnloadMode mode) {
 
 // --- Edit ----------------------------------------------------------------
 
-void MDIForm1::mnuUndo_Click() {}
+// Undo puts the active layout window's snapshot back; any other active
+// child window is passed over.
+void MDIForm1::mnuUndo_Click() {
+    if (auto* layout = qobject_cast<frmLayout*>(Forms::activeChild()))
+        layout->undo();
+}
 void MDIForm1::mnuRedo_Click() {}
 
 // --- Show and Tools ------------------------------------------------------
 
-void MDIForm1::mnuDungeon_Click() {}
-void MDIForm1::mnuTown_Click() {}
+void MDIForm1::mnuDungeon_Click() { toggleWindow<frmDungeonTiles>(mnuDungeon); }
+void MDIForm1::mnuTown_Click() { toggleWindow<frmTownship>(mnuTown); }
 void MDIForm1::mnuImport_Click() {}
 void MDIForm1::mnuLarge_Click() {}
 
@@ -414,7 +424,7 @@ void MDIForm1::mnuBasic_Click() {
     s.toolKind.clear();
 }
 
-void MDIForm1::mnuOutline_Click() {}
+void MDIForm1::mnuOutline_Click() { toggleWindow<frmOutline>(mnuOutline); }
 void MDIForm1::mnuDice_Click() {}
 void MDIForm1::mnuPaper_Click() {}
 
