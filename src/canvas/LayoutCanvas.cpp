@@ -1,5 +1,6 @@
 #include "canvas/LayoutCanvas.h"
 
+#include "canvas/DrawingTools.h"
 #include "canvas/TileTool.h"
 #include "shell/AppState.h"
 
@@ -27,8 +28,14 @@ std::pair<qint16, qint16> LayoutCanvas::CellFromPoint(qint16 x, qint16 y) {
 
 CanvasTool* LayoutCanvas::toolFor(const QString& toolKind) {
     static TileTool tiles;
+    static ShapeTool shapes;
+    static FreehandTool freehand;
+    static PolygonTool polygons;
+    static FillTool fill;
     static const QHash<QString, CanvasTool*> tools{
-        {QStringLiteral("TileSet"), &tiles},
+        {QStringLiteral("TileSet"), &tiles},   {QStringLiteral("Draw"), &shapes},
+        {QStringLiteral("Pencil"), &freehand}, {QStringLiteral("Beizer"), &polygons},
+        {QStringLiteral("Geo"), &fill},
     };
     return tools.value(toolKind, nullptr);
 }

@@ -2,6 +2,8 @@
 
 #include "annotations/WordProbe.h"
 #include "annotations/frmCheck.h"
+#include "canvas/DrawingTools.h"
+#include "canvas/LineWidth.h"
 #include "canvas/PictureBox.h"
 #include "canvas/frmIcons.h"
 #include "canvas/frmInfo.h"
@@ -142,6 +144,7 @@ MDIForm1::MDIForm1() : Form(Kind::TopLevel) {
 
     buildToolBar();
     buildMenus();
+    connectToolBar();
     qApp->installEventFilter(this);
 }
 
@@ -223,6 +226,21 @@ void MDIForm1::buildToolBar() {
     Text1->hide();
     FileDialog = new PictureBox(panel, QStringLiteral("FileDialog"));
     FileDialog->hide();
+}
+
+void MDIForm1::connectToolBar() {
+    const std::pair<QToolButton*, void (MDIForm1::*)()> buttons[] = {
+        {Command1, &MDIForm1::Command1_Click}, {Command2, &MDIForm1::Command2_Click},
+        {Command3, &MDIForm1::Command3_Click}, {Command4, &MDIForm1::Command4_Click},
+        {Command5, &MDIForm1::Command5_Click}, {Command6, &MDIForm1::Command6_Click},
+        {Command7, &MDIForm1::Command7_Click}, {Command8, &MDIForm1::Command8_Click},
+    };
+    for (auto [button, handler] : buttons)
+        connect(button, &QToolButton::clicked, this, handler);
+    connect(ObjectCombo, &QComboBox::currentIndexChanged, this, &MDIForm1::ObjectCombo_Change);
+    connect(ObjectCombo, &QComboBox::activated, this, &MDIForm1::ObjectCombo_Click);
+    connect(ForeColorSwatch, &PictureBox::clicked, this, &MDIForm1::ForeColorSwatch_Click);
+    connect(FillColorSwatch, &PictureBox::clicked, this, &MDIForm1::FillColorSwatch_Click);
 }
 
 QAction* MDIForm1::addItem(QMenu* menu, const char* name, const QString& caption,
@@ -430,9 +448,93 @@ void MDIForm1::mnuPaper_Click() {}
 
 void MDIForm1::mnuAbout_Click() { dialogs().showModal(Forms::get<frmAbout>()); }
 
+// --- tool bar --------------------------------------------------------------
+
+namespace {
+Canvas* activeCanvas() {
+    auto* layout = qobject_cast<frmLayout*>(Forms::activeChild());
+    return layout ? &layout->Picture1->canvas() : nullptr;
+}
+} // namespace
+
+void MDIForm1::Command1_Click() {
+    app().toolKind = QStringLiteral("Geo");
+    setStatusMode(QStringLiteral("Fill Mode"));
+}
+
+// The shape buttons choose their entry of the shape list; choosing it from
+// here is not a click on the list, so the button's own status text stays.
+void MDIForm1::chooseShape(const QString& status, int shape) {
+    app().toolKind = QStringLiteral("Draw");
+    setStatusMode(status);
+    app().openFreehand = false;
+    ObjectCombo->setCurrentIndex(shape);
+}
+
+void MDIForm1::Command2_Click() { chooseShape(QStringLiteral("Box"), 1); }
+void MDIForm1::Command3_Click() { chooseShape(QStringLiteral("Circle"), 2); }
+void MDIForm1::Command4_Click() { chooseShape(QStringLiteral("Line"), 0); }
+void MDIForm1::Command7_Click() { chooseShape(QStringLiteral("Point"), 3); }
+
+void MDIForm1::Command5_Click() {
+    app().toolKind = QStringLiteral("Pencil");
+    setStatusMode(QStringLiteral("Freehand Mode"));
+    app().openFreehand = true;
+}
+
+void MDIForm1::Command6_Click() {
+    app().toolKind = QStringLiteral("Pencil");
+    setStatusMode(QStringLiteral("Closed Freehand Mode"));
+    app().openFreehand = false;
+}
+
+void MDIForm1::Command8_Click() {
+    app().toolKind = QStringLiteral("Beizer");
+    armPolygon(activeCanvas());
+}
+
+void MDIForm1::ObjectCombo_Change() { app().shapeType = qint16(ObjectCombo->currentIndex()); }
+
+void MDIForm1::ObjectCombo_Click() {
+    app().toolKind = QStringLiteral("Draw");
+    setStatusMode(QStringLiteral("Draw Mode"));
+}
+
+void MDIForm1::WidthText_KeyUp() {
+    if (leadingNumber(WidthText->text()) != 0)
+        return;
+    msgBox(QStringLiteral("Numbers 1 through 99 only!"));
+    WidthText->setText(QStringLiteral("1"));
+}
+
+void MDIForm1::swatchClicked(PictureBox* swatch, bool lineColour) {
+    const std::optional<QColor> chosen = dialogs().chooseColor(m_lastColor);
+    if (!chosen)
+        return;
+    m_lastColor = *chosen;
+    swatch->setBackColor(*chosen);
+    Canvas* canvas = activeCanvas();
+    if (!canvas)
+        return;
+    if (lineColour)
+        canvas->setForeColor(*chosen);
+    else
+        canvas->setFillColor(*chosen);
+    Canvas& face = swatch->canvas();
+    face.setForeColor(*chosen);
+    face.setFillColor(*chosen);
+    face.setFillStyle(FillStyle::Solid);
+    face.box({0, 0}, {app().swatchRight, app().swatchBottom});
+}
+
+void MDIForm1::ForeColorSwatch_Click() { swatchClicked(ForeColorSwatch, true); }
+void MDIForm1::FillColorSwatch_Click() { swatchClicked(FillColorSwatch, false); }
+
 // --- events ----------------------------------------------------------------
 
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == WidthText && event->type() == QEvent::KeyRelease)
+        WidthText_KeyUp();
     if (watched == mdiArea->viewport() && event->type() == QEvent::MouseButtonRelease) {
         if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
             popupShowMenu();

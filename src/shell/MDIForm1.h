@@ -3,6 +3,7 @@
 #include "shell/Form.h"
 
 #include <QAction>
+#include <QColor>
 #include <QMenu>
 
 class QCheckBox;
@@ -121,6 +122,21 @@ public:
     void mnuPaper_Click();
     void mnuAbout_Click();
 
+    // Tool bar.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void ObjectCombo_Change();
+    void ObjectCombo_Click();
+    void WidthText_KeyUp();
+    void ForeColorSwatch_Click();
+    void FillColorSwatch_Click();
+
     // The exit sequence (File > Exit and the close box).
     void runExitSequence();
 
@@ -132,10 +148,14 @@ protected:
 private:
     void buildMenus();
     void buildToolBar();
+    void connectToolBar();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut, void (MDIForm1::*handler)(),
                      bool checkable = false);
+    void chooseShape(const QString& status, int shape);
+    void swatchClicked(vellum::PictureBox* swatch, bool lineColour);
     bool m_exiting = false;
+    QColor m_lastColor = Qt::black;
 };
 
 namespace vellum {
