@@ -13,6 +13,10 @@ public:
     vellum::PictureBox* Picture2;     // the blank grid picture (graph paper)
     vellum::PictureBox* picTExtSave;  // scratch box of the canvas commit
 
+    // The door, double-door, secret-door and stairs pictures, by name
+    // (picdn, ..., picstairsw); a null image for another name.
+    QImage stockPicture(const QString& name) const;
+
 protected:
     void Form_Load() override;
 };

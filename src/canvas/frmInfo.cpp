@@ -111,8 +111,10 @@ bool frmInfo::Form_QueryUnload(UnloadMode) {
 
 bool frmInfo::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Frame1 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         mainForm()->popupShowMenu();
+        return true;
+    }
     return Form::eventFilter(watched, event);
 }
 

@@ -535,8 +535,12 @@ void MDIForm1::FillColorSwatch_Click() { swatchClicked(FillColorSwatch, false); 
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == WidthText && event->type() == QEvent::KeyRelease)
         WidthText_KeyUp();
+    // Only a release over the empty workspace, not one that a child window
+    // left unhandled and that travelled up to it.
     if (watched == mdiArea->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton &&
+            !mdiArea->viewport()->childAt(mouse->position().toPoint()))
             popupShowMenu();
         return false;
     }
