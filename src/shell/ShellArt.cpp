@@ -274,15 +274,15 @@ void paintPencil(QPainter& p, QPointF tip) {
     p.rotate(-45);
     p.setPen(QPen(QColor(60, 50, 40), 1));
     p.setBrush(QColor(232, 200, 150));
-    p.drawPolygon(QPolygonF({{0, 0}, {8, -3.5}, {8, 3.5}}));
+    p.drawPolygon(QPolygonF({{0, 0}, {7, -3.5}, {7, 3.5}}));
     p.setBrush(QColor(50, 50, 50));
-    p.drawPolygon(QPolygonF({{0, 0}, {2.8, -1.2}, {2.8, 1.2}}));
+    p.drawPolygon(QPolygonF({{0, 0}, {2.6, -1.3}, {2.6, 1.3}}));
     p.setBrush(QColor(240, 186, 48));
-    p.drawRect(QRectF(8, -3.5, 17, 7));
+    p.drawRect(QRectF(7, -3.5, 13, 7));
     p.setBrush(QColor(180, 180, 186));
-    p.drawRect(QRectF(25, -3.5, 3, 7));
+    p.drawRect(QRectF(20, -3.5, 2.5, 7));
     p.setBrush(QColor(226, 124, 136));
-    p.drawRoundedRect(QRectF(28, -3.5, 4.5, 7), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(22.5, -3.5, 3.5, 7), 1.5, 1.5);
     p.restore();
 }
 
@@ -335,22 +335,22 @@ QImage toolButtonPicture(ToolPicture which) {
     switch (which) {
     case ToolPicture::FreehandPencil: {
         QPainterPath stroke;
-        stroke.moveTo(6, 40);
-        stroke.cubicTo(10, 26, 18, 44, 22, 32);
-        stroke.cubicTo(25, 23, 17, 22, 24, 17);
+        stroke.moveTo(6, 41);
+        stroke.cubicTo(10, 28, 17, 45, 21, 34);
+        stroke.cubicTo(24, 26, 18, 26, 26, 22);
         p.drawPath(stroke);
-        paintPencil(p, QPointF(24, 17));
+        paintPencil(p, QPointF(26, 22));
         break;
     }
     case ToolPicture::ClosedLoopPencil: {
         QPainterPath loop;
-        loop.moveTo(22, 16);
-        loop.cubicTo(8, 10, 2, 30, 10, 38);
-        loop.cubicTo(18, 46, 34, 40, 32, 30);
-        loop.cubicTo(30, 22, 30, 19, 22, 16);
+        loop.moveTo(20, 18);
+        loop.cubicTo(6, 12, 0, 32, 8, 40);
+        loop.cubicTo(16, 48, 32, 42, 30, 32);
+        loop.cubicTo(28, 24, 28, 21, 20, 18);
         p.setBrush(QColor(220, 228, 244));
         p.drawPath(loop);
-        paintPencil(p, QPointF(30, 24));
+        paintPencil(p, QPointF(29, 27));
         break;
     }
     case ToolPicture::Polygon: {

@@ -36,8 +36,12 @@ QToolButton* PaletteForm::addTileButton(QWidget* parent, int command, int column
     return b;
 }
 
-QImage PaletteForm::buttonPicture(int command) const { return m_pictures.value(command); }
-QToolButton* PaletteForm::button(int command) const { return m_buttons.value(command); }
+QImage PaletteForm::buttonPicture(int command) const {
+    return m_pictures.value(command);
+}
+QToolButton* PaletteForm::button(int command) const {
+    return m_buttons.value(command);
+}
 
 void PaletteForm::selectTile(const QImage& picture, const QString& statusMode) {
     frmInfo* info = frmInfo::ensureLoaded();

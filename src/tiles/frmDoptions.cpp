@@ -121,4 +121,6 @@ void frmDoptions::cmdOk_Click() {
     Unload();
 }
 
-void frmDoptions::cmdExit_Click() { Unload(); }
+void frmDoptions::cmdExit_Click() {
+    Unload();
+}

@@ -20,11 +20,11 @@ struct Place {
     const char* tip;
 };
 constexpr Place kButtons[] = {
-    {1, 0, 0, "Wall1"},  {2, 1, 0, "Wall1"},  {13, 2, 0, "Wall1"},      {3, 0, 1, "Wall1"},
-    {4, 1, 1, "Wall1"},  {14, 2, 1, "Wall1"}, {5, 0, 2, "Wall1"},       {6, 1, 2, "Wall1"},
-    {15, 2, 2, "Doors"}, {7, 0, 3, "Wall1"},  {8, 1, 3, "Wall1"},       {16, 2, 3, "Pillar"},
-    {9, 0, 4, "Wall1"},  {10, 1, 4, "Wall1"}, {17, 2, 4, "Water"},      {11, 0, 5, "Wall1"},
-    {12, 1, 5, "Clear Tile"},                 {18, 2, 5, "Stairs"},
+    {1, 0, 0, "Wall1"},       {2, 1, 0, "Wall1"},   {13, 2, 0, "Wall1"}, {3, 0, 1, "Wall1"},
+    {4, 1, 1, "Wall1"},       {14, 2, 1, "Wall1"},  {5, 0, 2, "Wall1"},  {6, 1, 2, "Wall1"},
+    {15, 2, 2, "Doors"},      {7, 0, 3, "Wall1"},   {8, 1, 3, "Wall1"},  {16, 2, 3, "Pillar"},
+    {9, 0, 4, "Wall1"},       {10, 1, 4, "Wall1"},  {17, 2, 4, "Water"}, {11, 0, 5, "Wall1"},
+    {12, 1, 5, "Clear Tile"}, {18, 2, 5, "Stairs"},
 };
 constexpr int Doors = 15, Water = 17, Stairs = 18;
 } // namespace

@@ -34,10 +34,14 @@ frmStairs::frmStairs() : Form(Kind::MdiChild) {
         int y;
     };
     const Choice choices[] = {
-        {&Optionn, &Label1, "Optionn", "Label1", "Down to North", "(or up to South)", "picstairsn", 16},
-        {&Options, &Label2, "Options", "Label2", "Down to South", "(or up to North)", "picstairss", 56},
-        {&Option3, &Label3, "Option3", "Label3", "Down to East", "(or up to West)", "picstairse", 96},
-        {&Option4, &Label4, "Option4", "Label4", "Down to West", "(or up to East)", "picstairsw", 136},
+        {&Optionn, &Label1, "Optionn", "Label1", "Down to North", "(or up to South)", "picstairsn",
+         16},
+        {&Options, &Label2, "Options", "Label2", "Down to South", "(or up to North)", "picstairss",
+         56},
+        {&Option3, &Label3, "Option3", "Label3", "Down to East", "(or up to West)", "picstairse",
+         96},
+        {&Option4, &Label4, "Option4", "Label4", "Down to West", "(or up to East)", "picstairsw",
+         136},
     };
     for (const Choice& c : choices) {
         auto* b = new QRadioButton(QString::fromLatin1(c.caption), Frame1);
@@ -70,4 +74,6 @@ void frmStairs::cmdOK_Click() {
     Unload();
 }
 
-void frmStairs::cmdExit_Click() { Unload(); }
+void frmStairs::cmdExit_Click() {
+    Unload();
+}
