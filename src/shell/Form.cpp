@@ -60,6 +60,7 @@ void Form::setCaption(const QString& text) { setWindowTitle(text); }
 
 void Form::Show() {
     QWidget* f = frame();
+    Forms::ShowScope scope;
     f->show();
     f->raise();
     if (m_subWindow) {
@@ -67,6 +68,7 @@ void Form::Show() {
             // A child window brings the main window up with it.
             if (QWidget* main = area->window(); main && main->isHidden())
                 main->showMaximized();
+            Forms::ShowScope scope;
             area->setActiveSubWindow(m_subWindow);
         }
         Forms::activateLater(m_subWindow);

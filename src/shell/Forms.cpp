@@ -11,6 +11,10 @@ QPointer<QMdiArea>& area() {
     static QPointer<QMdiArea> value;
     return value;
 }
+int& showing() {
+    static int depth = 0;
+    return depth;
+}
 QPointer<QMdiSubWindow>& lastActive() {
     static QPointer<QMdiSubWindow> value;
     return value;
@@ -49,10 +53,20 @@ QList<QPointer<Form>>& Forms::instances() {
 void Forms::setMdiArea(QMdiArea* mdi) {
     area() = mdi;
     lastActive() = nullptr;
+    // A child the user activates (a click, the keyboard) is activated at
+    // once, before the click reaches it; one that a handler shows is
+    // activated once that handler has finished.
     if (mdi)
-        QObject::connect(mdi, &QMdiArea::subWindowActivated, mdi,
-                         [](QMdiSubWindow* window) { Forms::activateLater(window); });
+        QObject::connect(mdi, &QMdiArea::subWindowActivated, mdi, [](QMdiSubWindow* window) {
+            if (showing())
+                Forms::activateLater(window);
+            else
+                dispatchActivation(window);
+        });
 }
+
+Forms::ShowScope::ShowScope() { ++showing(); }
+Forms::ShowScope::~ShowScope() { --showing(); }
 
 void Forms::activateLater(QMdiSubWindow* window) {
     if (!window)
@@ -76,6 +90,7 @@ Form* Forms::activeChild() {
 }
 
 void Forms::attach(Form* form) {
+
     if (form->kind() == Form::Kind::MdiChild)
         form->attachToMdiArea();
 }
@@ -96,23 +111,23 @@ void Forms::destroyAll() {
     QList<QPointer<Form>> all = instances();
     for (auto& [type, form] : singletons())
         all.append(form);
+    // No handler may run while the windows go, and nothing may load anew.
+    for (auto& form : all)
+        if (form)
+            form->m_unloaded = true;
     singletons().clear();
     instances().clear();
     lastActive() = nullptr;
-    // Children first: the main window owns the MDI area they live in.
-    for (auto& form : all) {
-        if (form && form->kind() == Form::Kind::MdiChild) {
-            form->m_unloaded = true;
-            delete form->frame();
-        }
-    }
-    for (auto& form : all) {
-        if (form) {
-            form->m_unloaded = true;
-            delete form->frame();
-        }
-    }
+    if (area())
+        QObject::disconnect(area(), nullptr, nullptr, nullptr);
     area() = nullptr;
+    // Children first: the main window owns the MDI area they live in.
+    for (auto& form : all)
+        if (form && form->kind() == Form::Kind::MdiChild)
+            delete form->frame();
+    for (auto& form : all)
+        if (form)
+            delete form->frame();
 }
 
 } // namespace vellum

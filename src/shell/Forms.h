@@ -59,6 +59,12 @@ public:
     // Runs the activation handlers for a child window once the current
     // handler has returned (deactivating the previous active child).
     static void activateLater(QMdiSubWindow* window);
+    // While one lives, activations that the MDI area reports are deferred
+    // (a handler is showing a window).
+    struct ShowScope {
+        ShowScope();
+        ~ShowScope();
+    };
 
     // Destroys every window without running handlers (tests' clean-up).
     static void destroyAll();
