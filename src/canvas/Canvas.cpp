@@ -32,13 +32,14 @@ void Canvas::setPicture(const QImage& picture) {
         QImage blank(m_image.isNull() ? QSize(1, 1) : m_image.size(), QImage::Format_RGB32);
         blank.fill(m_backColor);
         setImages(blank);
+        emit pictureSet();
         return;
     }
     m_picture = toCanvasFormat(picture);
     // Committing the shown image changes no pixel: no repaint.
-    if (m_picture.cacheKey() == m_image.cacheKey())
-        return;
-    setImages(m_picture);
+    if (m_picture.cacheKey() != m_image.cacheKey())
+        setImages(m_picture);
+    emit pictureSet();
 }
 
 void Canvas::setBlankSize(const QSize& size) {

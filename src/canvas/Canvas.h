@@ -121,6 +121,8 @@ signals:
     void damaged(const QRect& rect);
     // The canvas took another size (a picture of another size arrived).
     void resized(const QSize& size);
+    // A new committed picture arrived (or the picture was removed).
+    void pictureSet();
 
 private:
     void setImages(const QImage& image);

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace vellum {
@@ -18,11 +19,13 @@ struct CanvasInputs {
     QColor fillSwatch = Qt::black;
     QImage currentTile;         // the Information box's tile box, whole
     QString placedText;         // label of the basic-text or footnote window
+    // Pops the Show menu up at the pointer and returns when it has closed.
+    std::function<void()> popupShowMenu;
 };
 
 // What the window has to do after an event.
 struct CanvasOutcome {
-    bool popupShowMenu = false;   // pop the Show menu up at the pointer
+    bool popupShowMenu = false;   // the Show menu popped up at the pointer
     bool beep = false;
     bool commit = false;          // a completed release: commit the shown image
     bool busy = false;            // the event wants the hourglass while it runs

@@ -3,6 +3,7 @@
 #include "canvas/LineWidth.h"
 #include "shell/AppState.h"
 
+#include <QPointer>
 #include <QtGlobal>
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,12 @@
 namespace vellum {
 
 namespace {
+
+// The canvas of the polygon under way.
+QPointer<Canvas>& polygonCanvas() {
+    static QPointer<Canvas> canvas;
+    return canvas;
+}
 
 QPointF lastVertex() {
     const AppState& s = app();
@@ -91,7 +98,7 @@ void ShapeTool::release(ToolEvent& e) {
     }
     s.shapeDragging = false;
     if (e.button == 2)
-        e.out.popupShowMenu = true;
+        e.popup();
     Canvas& canvas = e.target.canvas();
     DrawCurrentShape(canvas, e.in);
     canvas.setDrawMode(DrawMode(s.savedDrawMode));
@@ -128,7 +135,7 @@ void FreehandTool::release(ToolEvent& e) {
         canvas.line(start, {e.x, e.y});
     }
     if (e.button == 2)
-        e.out.popupShowMenu = true;
+        e.popup();
 }
 
 // --- Polygon ---------------------------------------------------------------
@@ -165,6 +172,7 @@ void PolygonTool::press(ToolEvent& e) {
         s.rubberY = e.y;
         canvas.line({s.rubberX, s.rubberY}, {s.rubberX, s.rubberY});
     }
+    polygonCanvas() = &canvas;
     const int n = s.polygonPointCount + 1;
     if (s.polygonX.size() <= n) {
         s.polygonX.resize(n + 1);
@@ -186,9 +194,9 @@ void PolygonTool::move(ToolEvent& e) {
     canvas.line(lastVertex(), {s.rubberX, s.rubberY});
 }
 
-void armPolygon(Canvas* canvas) {
+void armPolygon() {
     AppState& s = app();
-    if (s.polygonInProgress && s.polygonPointCount > 0 && canvas) {
+    if (Canvas* canvas = polygonCanvas(); s.polygonInProgress && s.polygonPointCount > 0 && canvas) {
         canvas->line(lastVertex(), {s.rubberX, s.rubberY});
         canvas->setDrawMode(DrawMode::Copy);
     }

@@ -43,8 +43,8 @@ public:
 };
 
 // The Polygon button: arms the tool for a new polygon. A polygon still under
-// way on `canvas` loses its rubber band, so the next left press starts
-// afresh instead of joining a vertex that is gone.
-void armPolygon(Canvas* canvas);
+// way loses its rubber band (on the canvas it was drawn on), so the next
+// left press starts afresh instead of joining a vertex that is gone.
+void armPolygon();
 
 } // namespace vellum

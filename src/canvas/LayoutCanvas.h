@@ -18,6 +18,13 @@ struct ToolEvent {
     float y;
     const CanvasInputs& in;
     CanvasOutcome& out;
+
+    // The Show menu pops up now; the tool goes on once it has closed.
+    void popup() {
+        out.popupShowMenu = true;
+        if (in.popupShowMenu)
+            in.popupShowMenu();
+    }
 };
 
 // A canvas tool, chosen by the exact text of the tool kind. Tools keep their

@@ -47,8 +47,8 @@ PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent) {
     connect(&m_canvas, &Canvas::resized, this, [this] {
         if (m_autoSize)
             fitToPicture();
-        emit pictureChanged();
     });
+    connect(&m_canvas, &Canvas::pictureSet, this, &PictureBox::pictureChanged);
 }
 
 void PictureBox::setAutoSize(bool on) {

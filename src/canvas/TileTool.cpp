@@ -27,7 +27,7 @@ void TileTool::move(ToolEvent& e) {
 void TileTool::release(ToolEvent& e) {
     app().tileDragging = false;
     if (e.button == 2)
-        e.out.popupShowMenu = true;
+        e.popup();
 }
 
 } // namespace vellum

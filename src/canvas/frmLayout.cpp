@@ -94,15 +94,23 @@ void frmLayout::Form_Activate() {
     MDIForm1* main = mainForm();
     AppState& s = app();
     main->mnubmp->setEnabled(true);
-    if (s.drawGraphLines)
+    // Only a new map's window takes the graph paper: laid over an existing
+    // map's canvas it would wipe the drawing.
+    if (s.drawGraphLines && m_awaitingGraphPaper)
         Picture1->setPicture(Forms::get<frmIcons>()->Picture2->picture());
+    m_awaitingGraphPaper = false;
     s.unsavedChanges = true;
-    // The status bar shows the type of the map now active.
-    const QString title = caption();
-    ScenarioFile::readMaps(s.scenarioPath, [&](const MapRecord& map) {
-        if (map.title == title)
-            main->setMapTypePanel(map.type);
-    });
+    // The status bar shows the type of the map now active; a map keeps its
+    // type, so the scenario file is read for it once.
+    if (m_mapType.isEmpty()) {
+        const QString title = caption();
+        ScenarioFile::readMaps(s.scenarioPath, [&](const MapRecord& map) {
+            if (map.title == title && m_mapType.isEmpty())
+                m_mapType = map.type;
+        });
+    }
+    if (!m_mapType.isEmpty())
+        main->setMapTypePanel(m_mapType);
     main->applyMapTypeToMenus();
     if (s.saveImageOnActivate) {
         saveMapImage();
@@ -154,6 +162,7 @@ CanvasInputs frmLayout::readInputs() const {
     in.fillSwatch = main->FillColorSwatch->backColor();
     if (frmInfo* info = Forms::find<frmInfo>())
         in.currentTile = info->currentTile();
+    in.popupShowMenu = [] { mainForm()->popupShowMenu(); };
     return in;
 }
 
@@ -164,8 +173,6 @@ void frmLayout::apply(const CanvasOutcome& out) {
         mainForm()->setStatusMode(*out.statusMode);
     if (out.beep)
         QApplication::beep();
-    if (out.popupShowMenu)
-        mainForm()->popupShowMenu();
 }
 
 void frmLayout::Picture1_MouseDown(int button, int shift, float x, float y) {

@@ -31,6 +31,10 @@ public:
     // (s, l), undo and tool dispatch.
     vellum::LayoutCanvas& canvas() { return *m_canvas; }
 
+    // A window opened for a new map takes the graph paper (while the New Map
+    // window asks for it) on its first activation.
+    void setAwaitingGraphPaper(bool on) { m_awaitingGraphPaper = on; }
+
     QString tag() const { return m_tag; }
     void setTag(const QString& tag) { m_tag = tag; }
 
@@ -60,4 +64,6 @@ private:
 
     std::unique_ptr<vellum::LayoutCanvas> m_canvas;
     QString m_tag;
+    QString m_mapType;
+    bool m_awaitingGraphPaper = false;
 };

@@ -58,6 +58,7 @@ frmLayout* openLayoutWindow() {
     s.layoutWindows[slot] = window;
     window->setTag(QString::number(slot));
     const bool existing = s.openMapFromFile == 1;
+    window->setAwaitingGraphPaper(!existing);
     const QString title = existing ? s.lastMapRecord.title : s.newMapTitle;
     window->setCaption(title);
     if (existing) {

@@ -43,6 +43,11 @@ void Form::attachToMdiArea() {
     }
     m_subWindow = area->addSubWindow(this, frameFlags(m_border, true));
     m_subWindow->setOption(QMdiSubWindow::RubberBandResize, false);
+    // Windows that do not place themselves cascade from the top-left corner
+    // of the frame, each a little lower and further right than the last.
+    static int cascade = 0;
+    const int step = 24 * (cascade++ % 8);
+    m_subWindow->move(step, step);
     m_subWindow->hide();
 }
 

@@ -18,6 +18,9 @@ void closeLayoutWindowsForSave() {
         if (Form* window = layoutWindowInSlot(slot))
             window->Unload();
     }
+    // A last slot whose window the user had closed would leave "Yes" behind,
+    // and the next window the user closes would then not be listed.
+    app().closingForSave = QStringLiteral("No");
 }
 
 } // namespace vellum

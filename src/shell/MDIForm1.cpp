@@ -368,7 +368,11 @@ void MDIForm1::setShowMenuEnabled(bool enabled) {
 
 bool MDIForm1::showMenuEnabled() const { return mnuShow2->menuAction()->isEnabled(); }
 
-void MDIForm1::popupShowMenu() { dialogs().popupMenu(mnuShow2, QCursor::pos()); }
+// A disabled Show menu offers nothing to choose: it does not pop up.
+void MDIForm1::popupShowMenu() {
+    if (showMenuEnabled())
+        dialogs().popupMenu(mnuShow2, QCursor::pos());
+}
 
 // --- File ----------------------------------------------------------------
 
@@ -490,7 +494,7 @@ void MDIForm1::Command6_Click() {
 
 void MDIForm1::Command8_Click() {
     app().toolKind = QStringLiteral("Beizer");
-    armPolygon(activeCanvas());
+    armPolygon();
 }
 
 void MDIForm1::ObjectCombo_Change() { app().shapeType = qint16(ObjectCombo->currentIndex()); }

@@ -6,7 +6,9 @@ namespace vellum {
 inline constexpr int TwipsPerPixel = 15;
 
 inline constexpr int toTwips(int pixels) { return pixels * TwipsPerPixel; }
-inline constexpr int toPixels(int twips) { return twips / TwipsPerPixel; }
+inline constexpr int toPixels(int twips) {
+    return (twips >= 0 ? twips + TwipsPerPixel / 2 : twips - TwipsPerPixel / 2) / TwipsPerPixel;
+}
 
 // The offset that centres (divisor 2) or puts at one third (divisor 3) a
 // window of `window` twips in `screen` twips; the division truncates toward

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,6 +52,10 @@ frmDoptions::frmDoptions() : Form(Kind::MdiChild) {
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    // Typing has no effect of its own: no completion, and Return is not a
+    // choice from the list.
+    Combo1->setCompleter(nullptr);
+    Combo1->lineEdit()->installEventFilter(this);
     Combo1->addItems({QStringLiteral("Single Door"), QStringLiteral("Double Door"),
                       QStringLiteral("Secret Door")});
     Combo1->setCurrentIndex(-1);
@@ -73,6 +78,15 @@ frmDoptions::frmDoptions() : Form(Kind::MdiChild) {
     connect(OptionW, &QRadioButton::clicked, this, &frmDoptions::OptionW_Click);
     connect(cmdOk, &QPushButton::clicked, this, &frmDoptions::cmdOk_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmDoptions::cmdExit_Click);
+}
+
+bool frmDoptions::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Combo1->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return Form::eventFilter(watched, event);
 }
 
 void frmDoptions::Form_Load() {

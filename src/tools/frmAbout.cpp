@@ -67,8 +67,10 @@ frmAbout::frmAbout() : Form(Kind::TopLevel) {
 }
 
 void frmAbout::Form_Load() {
+    // Owned by the main window: no task-bar entry of its own, centred over it.
+    if (MDIForm1* main = Forms::find<MDIForm1>())
+        setParent(main, windowFlags());
     setClientSize(497, 372);
-    // Centred over the main window.
     if (MDIForm1* main = Forms::find<MDIForm1>()) {
         const QRect owner = main->frameGeometry();
         move(owner.center() - QPoint(width() / 2, height() / 2));

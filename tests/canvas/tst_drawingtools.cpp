@@ -325,7 +325,63 @@ private slots:
     void widthText_data();
     void widthText();
     void colourSwatches();
+    void polygonRestartedFromAnotherWindow();
+    void popupComesBeforeTheFinalShape();
 };
+
+void ToolBarTest::polygonRestartedFromAnotherWindow() {
+    AppFixture fx;
+    MDIForm1* m = fx.main();
+    auto* a = Forms::loadNew<frmLayout>();
+    a->Show();
+    auto* b = Forms::loadNew<frmLayout>();
+    b->Show();
+    settle();
+    QImage white(300, 300, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    a->Picture1->setPicture(white);
+    b->Picture1->setPicture(white);
+    a->Show();
+    settle();
+    QTest::mouseClick(m->Command8, Qt::LeftButton);
+    a->Picture1_MouseMove(0, 0, 20, 20);
+    a->Picture1_MouseDown(1, 0, 20, 20);
+    a->Picture1_MouseUp(1, 0, 20, 20);
+    a->Picture1_MouseMove(0, 0, 200, 150);  // rubber band on A
+    QVERIFY(a->Picture1->image() != white);
+    b->Show();
+    settle();
+    QTest::mouseClick(m->Command8, Qt::LeftButton);
+    QCOMPARE(b->Picture1->image(), white);
+    QCOMPARE(a->Picture1->image().pixel(110, 85), qRgb(255, 255, 255));  // rubber band gone
+    QCOMPARE(a->Picture1->canvas().drawMode(), DrawMode::Copy);
+}
+
+void ToolBarTest::popupComesBeforeTheFinalShape() {
+    AppFixture fx;
+    MDIForm1* m = fx.main();
+    m->setShowMenuEnabled(true);
+    auto* w = Forms::loadNew<frmLayout>();
+    w->Show();
+    settle();
+    QImage white(200, 200, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    w->Picture1->setPicture(white);
+    w->Picture1->canvas().setForeColor(Qt::red);
+    QTest::mouseClick(m->Command4, Qt::LeftButton);
+    m->DrawCombo->setCurrentIndex(0);
+    QImage atPopup;
+    fx.dialogs.onPopup = [&] { atPopup = w->Picture1->image(); };
+    w->Picture1_MouseDown(2, 0, 10, 10);
+    w->Picture1_MouseMove(2, 0, 150, 60);  // a right-button drag only moves the pointer
+    w->Picture1_MouseUp(2, 0, 150, 60);
+    QCOMPARE(fx.dialogs.callsOf(ScriptedDialogs::Kind::Popup).size(), 1);
+    QVERIFY(!atPopup.isNull());
+    // The menu opened over the rubber band (drawn inverted), before the
+    // final red line was drawn.
+    QVERIFY(atPopup.pixel(10, 10) != qRgb(255, 0, 0));
+    QCOMPARE(w->Picture1->image().pixel(10, 10), qRgb(255, 0, 0));
+}
 
 void ToolBarTest::buttonsSetToolKinds_data() {
     QTest::addColumn<QString>("button");

@@ -97,7 +97,44 @@ private slots:
     void saveReopensOpenMapsOnly();
     void mapDescriptionEdit();
     void imageWriteFailureIsReported();
+    void graphPaperNeverWipesADrawing();
+    void userCloseAfterNewIsListed();
 };
+
+void MapLifecycleTest::graphPaperNeverWipesADrawing() {
+    AppFixture fx;
+    MDIForm1* m = fx.main();
+    MapFlow flow{fx, m};
+    flow.newScenario();
+    flow.addMap("A");
+    frmLayout* a = layoutTitled("A");
+    a->Picture1->canvas().setForeColor(Qt::red);
+    a->Picture1->canvas().line({10, 10}, {300, 90});  // not yet released: graph paper still asked
+    const QImage drawn = a->Picture1->image();
+    flow.addMap("B");
+    QCOMPARE(layoutTitled("B")->Picture1->image(), blankGridPicture());
+    a->Show();
+    settle();
+    QCOMPARE(a->Picture1->image(), drawn);
+    m->mnuSave->trigger();
+    settle();
+    QCOMPARE(layoutTitled("A")->Picture1->image(), drawn);
+}
+
+void MapLifecycleTest::userCloseAfterNewIsListed() {
+    AppFixture fx;
+    MDIForm1* m = fx.main();
+    MapFlow flow{fx, m};
+    flow.newScenario();
+    flow.addMap("A");
+    flow.addMap("B");
+    layoutTitled("B")->closeByUser();  // the last slot's window is closed
+    flow.newScenario("second.vmd");
+    QCOMPARE(app().closingForSave, QStringLiteral("No"));
+    flow.addMap("C");
+    layoutTitled("C")->closeByUser();
+    QCOMPARE(readAll(WorkingFiles::closedMapList()), sb::map("C"));
+}
 
 void MapLifecycleTest::firstAndLaterMaps() {
     AppFixture fx;

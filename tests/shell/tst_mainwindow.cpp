@@ -228,6 +228,10 @@ void MainWindowTest::rightReleaseOverWorkspacePopsUpShowMenu() {
     AppFixture fx;
     MDIForm1* m = fx.main();
     QWidget* workspace = m->mdiArea->viewport();
+    // While the Show menu is disabled it has nothing to offer.
+    QTest::mouseClick(workspace, Qt::RightButton, {}, QPoint(300, 300));
+    QVERIFY(fx.dialogs.callsOf(ScriptedDialogs::Kind::Popup).isEmpty());
+    m->setShowMenuEnabled(true);
     QTest::mouseClick(workspace, Qt::LeftButton, {}, QPoint(300, 300));
     QVERIFY(fx.dialogs.callsOf(ScriptedDialogs::Kind::Popup).isEmpty());
     QTest::mouseClick(workspace, Qt::RightButton, {}, QPoint(300, 300));

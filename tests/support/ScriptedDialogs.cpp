@@ -57,6 +57,8 @@ QString ScriptedDialogs::checkSpelling(const QString& text) {
 
 void ScriptedDialogs::popupMenu(QMenu* menu, const QPoint& globalPos) {
     calls.append({Kind::Popup, {}, {}, {}, {}, menu, globalPos, nullptr});
+    if (onPopup)
+        onPopup();
 }
 
 void ScriptedDialogs::showModal(QWidget* window) {

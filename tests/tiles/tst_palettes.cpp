@@ -311,9 +311,13 @@ void DoorOptionsTest::typedTextChangesNothing() {
     Forms::get<frmInfo>()->setCurrentTile(solid(Qt::darkCyan));
     frmDoptions* d = Forms::get<frmDoptions>();
     d->Show();
-    d->Combo1->setEditText(QStringLiteral("Double"));
+    d->Combo1->lineEdit()->setFocus();
+    QTest::keyClicks(d->Combo1->lineEdit(), QStringLiteral("Double"));
+    QCOMPARE(d->Combo1->currentText(), QStringLiteral("Double"));  // no completion
+    QTest::keyClick(d->Combo1->lineEdit(), Qt::Key_Return);
     QTest::mouseClick(d->OptionN, Qt::LeftButton);
     QCOMPARE(d->Picture1->picture(), art::stockPicture("picdw"));
+    QVERIFY(d->OptionNE->isEnabled());
     QTest::mouseClick(d->cmdExit, Qt::LeftButton);
     QCOMPARE(currentTile(), solid(Qt::darkCyan));
 }
