@@ -15,6 +15,14 @@ class QToolButton;
 class PaletteForm : public vellum::Form {
     Q_OBJECT
 public:
+    // A tile button: its number, column and row in the grid, and tooltip.
+    struct Place {
+        int command;
+        int column;
+        int row;
+        const char* tip;
+    };
+
     QGroupBox* Frame1;
 
     // The button picture of Command<n>.

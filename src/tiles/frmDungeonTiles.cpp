@@ -13,13 +13,7 @@
 using namespace vellum;
 
 namespace {
-struct Place {
-    int command;
-    int column;
-    int row;
-    const char* tip;
-};
-constexpr Place kButtons[] = {
+constexpr PaletteForm::Place kButtons[] = {
     {1, 0, 0, "Wall1"},       {2, 1, 0, "Wall1"},   {13, 2, 0, "Wall1"}, {3, 0, 1, "Wall1"},
     {4, 1, 1, "Wall1"},       {14, 2, 1, "Wall1"},  {5, 0, 2, "Wall1"},  {6, 1, 2, "Wall1"},
     {15, 2, 2, "Doors"},      {7, 0, 3, "Wall1"},   {8, 1, 3, "Wall1"},  {16, 2, 3, "Pillar"},
@@ -34,7 +28,7 @@ frmDungeonTiles::frmDungeonTiles() : PaletteForm("frmDungeonTiles", mainForm()->
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(0, 0, 137, 265);
     Frame1->installEventFilter(this);
-    for (const Place& p : kButtons) {
+    for (const PaletteForm::Place& p : kButtons) {
         QToolButton* b = addTileButton(Frame1, p.command, p.column, p.row,
                                        QString::fromLatin1(p.tip), art::dungeonTile(p.command));
         // "Stairs" is a text button; its picture is not shown.

@@ -9,13 +9,7 @@
 using namespace vellum;
 
 namespace {
-struct Place {
-    int command;
-    int column;
-    int row;
-    const char* tip;
-};
-constexpr Place kButtons[] = {
+constexpr PaletteForm::Place kButtons[] = {
     {5, 0, 0, "Brush"},      {6, 1, 0, "Brush"},        {15, 2, 0, "Brush"},  {13, 0, 1, "Brush"},
     {2, 1, 1, "Brush"},      {4, 2, 1, "Brush"},        {7, 0, 2, "Brush"},   {14, 1, 2, "Brush"},
     {1, 2, 2, "Brush Fill"}, {22, 0, 3, "Small Brush"}, {8, 1, 3, "Roof"},    {16, 2, 3, "Roof"},
@@ -41,7 +35,7 @@ frmTownship::frmTownship() : PaletteForm("frmTownship", mainForm()->mnuTown) {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(0, 0, 137, 513);
     Frame1->installEventFilter(this);
-    for (const Place& p : kButtons)
+    for (const PaletteForm::Place& p : kButtons)
         addTileButton(Frame1, p.command, p.column, p.row, QString::fromLatin1(p.tip),
                       art::townTile(p.command));
 }

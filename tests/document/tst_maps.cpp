@@ -37,12 +37,6 @@ frmLayout* layoutIn(int slot) {
                : nullptr;
 }
 
-frmLayout* layoutTitled(const QString& title) {
-    for (const auto& w : app().layoutWindows)
-        if (auto* l = qobject_cast<frmLayout*>(w.data()); l && l->isLoaded() && l->caption() == title)
-            return l;
-    return nullptr;
-}
 
 void clickNode(frmOutline* outline, const QString& text) {
     const auto items = outline->TreeView1->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);

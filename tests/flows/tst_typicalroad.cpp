@@ -25,12 +25,6 @@ using namespace vellum;
 
 namespace {
 
-frmLayout* layoutTitled(const QString& title) {
-    for (const auto& w : app().layoutWindows)
-        if (auto* l = qobject_cast<frmLayout*>(w.data()); l && l->isLoaded() && l->caption() == title)
-            return l;
-    return nullptr;
-}
 
 void addMap(const QString& title) {
     frmNewMap* form = Forms::get<frmNewMap>();

@@ -1,6 +1,7 @@
 #include "TestFixtures.h"
 
 #include "annotations/SpellEngine.h"
+#include "canvas/frmLayout.h"
 #include "document/WorkingFiles.h"
 #include "shell/AppState.h"
 #include "shell/Forms.h"
@@ -40,6 +41,13 @@ MDIForm1* AppFixture::main() {
 }
 
 QString AppFixture::path(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
+
+frmLayout* layoutTitled(const QString& title) {
+    for (const auto& w : app().layoutWindows)
+        if (auto* l = qobject_cast<frmLayout*>(w.data()); l && l->isLoaded() && l->caption() == title)
+            return l;
+    return nullptr;
+}
 
 void settle() {
     for (int i = 0; i < 5; ++i)

@@ -30,6 +30,10 @@ private:
     QTemporaryDir m_dir;
 };
 
+class frmLayout;
+// The open layout window of a map, or null.
+frmLayout* layoutTitled(const QString& title);
+
 // Lets queued handlers (window activation) run.
 void settle();
 QByteArray readAll(const QString& path);
