@@ -45,9 +45,15 @@ void operation(benchmark::State& state, const char* toolKind) {
     state.SetItemsProcessed(state.iterations() * std::max(moves, 1));
 }
 
-void BM_LineRubberBand(benchmark::State& state) { operation(state, "Draw"); }
-void BM_TileDrag(benchmark::State& state) { operation(state, "TileSet"); }
-void BM_Freehand(benchmark::State& state) { operation(state, "Pencil"); }
+void BM_LineRubberBand(benchmark::State& state) {
+    operation(state, "Draw");
+}
+void BM_TileDrag(benchmark::State& state) {
+    operation(state, "TileSet");
+}
+void BM_Freehand(benchmark::State& state) {
+    operation(state, "Pencil");
+}
 
 } // namespace
 

@@ -50,9 +50,15 @@ SpellEngine::SpellEngine(std::unique_ptr<Hunspell> engine, QString language, QBy
 
 SpellEngine::~SpellEngine() = default;
 
-QStringList SpellEngine::searchFolders() { return folders(); }
-void SpellEngine::setSearchFolders(const QStringList& list) { folders() = list; }
-void SpellEngine::resetSearchFolders() { folders() = defaultFolders(); }
+QStringList SpellEngine::searchFolders() {
+    return folders();
+}
+void SpellEngine::setSearchFolders(const QStringList& list) {
+    folders() = list;
+}
+void SpellEngine::resetSearchFolders() {
+    folders() = defaultFolders();
+}
 
 std::shared_ptr<SpellEngine> SpellEngine::load(const QString& affPath, const QString& dicPath,
                                                const QString& language) {
@@ -82,8 +88,8 @@ std::shared_ptr<SpellEngine> SpellEngine::create() {
         const auto dics = dir.entryInfoList({QStringLiteral("*.dic")}, QDir::Files, QDir::Name);
         for (const QFileInfo& dic : dics) {
             const QString language = dic.completeBaseName();
-            auto engine = load(dir.filePath(language + QStringLiteral(".aff")),
-                               dic.filePath(), language);
+            auto engine =
+                load(dir.filePath(language + QStringLiteral(".aff")), dic.filePath(), language);
             if (engine)
                 return engine;
         }

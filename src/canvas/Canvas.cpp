@@ -69,7 +69,9 @@ void Canvas::cls() {
     m_currentY = 0;
 }
 
-void Canvas::commit() { m_picture = m_image; }
+void Canvas::commit() {
+    m_picture = m_image;
+}
 
 void Canvas::markDamaged(const QRect& rect) {
     const QRect clipped = rect & m_image.rect();
@@ -81,10 +83,14 @@ namespace {
 raster::Pen penOf(const Canvas& c, const QColor& color) {
     return {color.rgb(), c.drawStyle(), c.drawWidth(), c.drawMode()};
 }
-raster::Fill fillOf(const Canvas& c) { return {c.fillColor().rgb(), c.fillStyle()}; }
+raster::Fill fillOf(const Canvas& c) {
+    return {c.fillColor().rgb(), c.fillStyle()};
+}
 } // namespace
 
-void Canvas::line(QPointF from, QPointF to) { line(from, to, m_foreColor); }
+void Canvas::line(QPointF from, QPointF to) {
+    line(from, to, m_foreColor);
+}
 
 void Canvas::line(QPointF from, QPointF to, const QColor& color) {
     markDamaged(raster::drawLine(m_image, from, to, penOf(*this, color)));

@@ -29,8 +29,8 @@ enum class FillStyle : qint16 {
     Transparent = 1,
     HorizontalLine = 2,
     VerticalLine = 3,
-    UpwardDiagonal = 4,    // lower left to upper right
-    DownwardDiagonal = 5,  // upper left to lower right
+    UpwardDiagonal = 4,   // lower left to upper right
+    DownwardDiagonal = 5, // upper left to lower right
     Cross = 6,
     DiagonalCross = 7,
 };

@@ -50,16 +50,23 @@ void DrawCurrentShape(Canvas& canvas, const CanvasInputs& in) {
     const QPointF a(s.shapeX1, s.shapeY1);
     const QPointF b(s.shapeX2, s.shapeY2);
     switch (s.shapeType) {
-    case 0: canvas.line(a, b); break;
-    case 1: canvas.box(a, b); break;
+    case 0:
+        canvas.line(a, b);
+        break;
+    case 1:
+        canvas.box(a, b);
+        break;
     case 2: {
         const double radius =
             std::min(std::abs(s.shapeX1 - s.shapeX2), std::abs(s.shapeY1 - s.shapeY2)) / 2.0;
         canvas.circle((a + b) / 2.0, radius);
         break;
     }
-    case 3: canvas.pset(b); break;
-    default: break;
+    case 3:
+        canvas.pset(b);
+        break;
+    default:
+        break;
     }
 }
 
@@ -196,7 +203,8 @@ void PolygonTool::move(ToolEvent& e) {
 
 void armPolygon() {
     AppState& s = app();
-    if (Canvas* canvas = polygonCanvas(); s.polygonInProgress && s.polygonPointCount > 0 && canvas) {
+    if (Canvas* canvas = polygonCanvas();
+        s.polygonInProgress && s.polygonPointCount > 0 && canvas) {
         canvas->line(lastVertex(), {s.rubberX, s.rubberY});
         canvas->setDrawMode(DrawMode::Copy);
     }

@@ -85,7 +85,9 @@ CanvasOutcome LayoutCanvas::release(int button, int, float x, float y, const Can
     return out;
 }
 
-void LayoutCanvas::takeSnapshot() { m_snapshot.setPicture(m_canvas.image()); }
+void LayoutCanvas::takeSnapshot() {
+    m_snapshot.setPicture(m_canvas.image());
+}
 
 void LayoutCanvas::undo() {
     if (m_snapshot.hasPicture())

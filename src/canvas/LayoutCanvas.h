@@ -13,7 +13,7 @@ class LayoutCanvas;
 // One press, move or release on a layout window's canvas, as a tool sees it.
 struct ToolEvent {
     LayoutCanvas& target;
-    int button;  // 1 left, 2 right, 4 middle (held buttons for a move)
+    int button; // 1 left, 2 right, 4 middle (held buttons for a move)
     float x;
     float y;
     const CanvasInputs& in;
@@ -51,8 +51,8 @@ public:
 
     qint16 gMouseRow = 0;
     qint16 gMouseCol = 0;
-    qint16 s = 0;  // y of the next stamp's top-left corner
-    qint16 l = 0;  // x of it
+    qint16 s = 0; // y of the next stamp's top-left corner
+    qint16 l = 0; // x of it
 
     // Row and column of the cell holding (x, y); division truncates toward
     // zero, so -1 to -29 still lie in cell 0.

@@ -7,10 +7,14 @@ namespace vellum {
 
 int buttonCode(Qt::MouseButton button) {
     switch (button) {
-    case Qt::LeftButton: return LeftButton;
-    case Qt::RightButton: return RightButton;
-    case Qt::MiddleButton: return MiddleButton;
-    default: return 0;
+    case Qt::LeftButton:
+        return LeftButton;
+    case Qt::RightButton:
+        return RightButton;
+    case Qt::MiddleButton:
+        return MiddleButton;
+    default:
+        return 0;
     }
 }
 
@@ -41,9 +45,8 @@ PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     m_canvas.setBlankSize(QSize(1, 1));
-    connect(&m_canvas, &Canvas::damaged, this, [this](const QRect& rect) {
-        update(rect.translated(borderWidth(), borderWidth()));
-    });
+    connect(&m_canvas, &Canvas::damaged, this,
+            [this](const QRect& rect) { update(rect.translated(borderWidth(), borderWidth())); });
     connect(&m_canvas, &Canvas::resized, this, [this] {
         if (m_autoSize)
             fitToPicture();
@@ -64,10 +67,16 @@ void PictureBox::setBorder(bool on) {
     update();
 }
 
-void PictureBox::setBackColor(const QColor& color) { m_canvas.setBackColor(color); }
+void PictureBox::setBackColor(const QColor& color) {
+    m_canvas.setBackColor(color);
+}
 
-int PictureBox::scaleWidth() const { return width() - 2 * borderWidth(); }
-int PictureBox::scaleHeight() const { return height() - 2 * borderWidth(); }
+int PictureBox::scaleWidth() const {
+    return width() - 2 * borderWidth();
+}
+int PictureBox::scaleHeight() const {
+    return height() - 2 * borderWidth();
+}
 
 void PictureBox::fitToPicture() {
     if (m_canvas.hasPicture())

@@ -4,7 +4,7 @@
 
 namespace vellum {
 
-inline constexpr QRgb TransparentKey = 0xffff00ff;  // pure magenta
+inline constexpr QRgb TransparentKey = 0xffff00ff; // pure magenta
 
 // "TileSet": a press stamps the current tile where the last move put the
 // stamp position and starts a drag that stamps at every move.

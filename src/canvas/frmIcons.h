@@ -10,8 +10,8 @@ class frmIcons : public vellum::Form {
 public:
     frmIcons();
 
-    vellum::PictureBox* Picture2;     // the blank grid picture (graph paper)
-    vellum::PictureBox* picTExtSave;  // scratch box of the canvas commit
+    vellum::PictureBox* Picture2;    // the blank grid picture (graph paper)
+    vellum::PictureBox* picTExtSave; // scratch box of the canvas commit
 
     // The door, double-door, secret-door and stairs pictures, by name
     // (picdn, ..., picstairsw); a null image for another name.

@@ -131,12 +131,20 @@ void frmInfo::setCurrentTile(const QImage& picture) {
     Picture1->setPicture(picture);
 }
 
-QImage frmInfo::currentTile() const { return Picture2->image(); }
+QImage frmInfo::currentTile() const {
+    return Picture2->image();
+}
 
-void frmInfo::HScroll1_Change() { Text3->setText(QString::number(HScroll1->value())); }
+void frmInfo::HScroll1_Change() {
+    Text3->setText(QString::number(HScroll1->value()));
+}
 
-void frmInfo::Command2_Click() { mirror(true); }
-void frmInfo::Command3_Click() { mirror(false); }
+void frmInfo::Command2_Click() {
+    mirror(true);
+}
+void frmInfo::Command3_Click() {
+    mirror(false);
+}
 
 // Draws the tile into the working copy through a destination rectangle of
 // negative width (or height), which mirrors it, and makes the working copy's

@@ -20,20 +20,20 @@ public:
     frmInfo();
 
     QGroupBox* Frame1;
-    vellum::PictureBox* Picture2;  // the current tile
+    vellum::PictureBox* Picture2; // the current tile
     QGroupBox* Frame2;
     QLabel* Label3;
-    QPushButton* Command3;  // "<": mirror top to bottom
-    QPushButton* Command2;  // ">": mirror left to right
+    QPushButton* Command3; // "<": mirror top to bottom
+    QPushButton* Command2; // ">": mirror left to right
     QLabel* Label1;
-    QLineEdit* Text1;  // grid row under the pointer
+    QLineEdit* Text1; // grid row under the pointer
     QLabel* Label2;
-    QLineEdit* Text2;  // grid column under the pointer
+    QLineEdit* Text2; // grid column under the pointer
     QLineEdit* Text4;
     QLineEdit* Text5;
     QLineEdit* Text3;
     QScrollBar* HScroll1;
-    vellum::PictureBox* Picture1;  // working copy for mirroring
+    vellum::PictureBox* Picture1; // working copy for mirroring
 
     // The box, loaded and shown again when the user had closed it.
     static frmInfo* ensureLoaded();

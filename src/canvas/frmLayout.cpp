@@ -22,7 +22,6 @@
 
 using namespace vellum;
 
-
 frmLayout::frmLayout() : Form(Kind::MdiChild) {
     setObjectName(QStringLiteral("frmLayout"));
     setCaption(QStringLiteral("Layout"));
@@ -146,8 +145,12 @@ bool frmLayout::Form_QueryUnload(UnloadMode) {
 
 // --- scrolling --------------------------------------------------------------
 
-void frmLayout::HScroll1_Change() { Picture1->move(-HScroll1->value(), Picture1->y()); }
-void frmLayout::VScroll1_Change() { Picture1->move(Picture1->x(), -VScroll1->value()); }
+void frmLayout::HScroll1_Change() {
+    Picture1->move(-HScroll1->value(), Picture1->y());
+}
+void frmLayout::VScroll1_Change() {
+    Picture1->move(Picture1->x(), -VScroll1->value());
+}
 
 // --- mouse work -------------------------------------------------------------
 
@@ -208,4 +211,6 @@ void frmLayout::commitCanvas() {
     Picture1->setPicture(scratch->picture());
 }
 
-void frmLayout::undo() { m_canvas->undo(); }
+void frmLayout::undo() {
+    m_canvas->undo();
+}

@@ -21,11 +21,11 @@ public:
     ~frmLayout() override;
 
     QWidget* farPict;
-    vellum::PictureBox* Picture1;  // the canvas
+    vellum::PictureBox* Picture1; // the canvas
     QScrollBar* HScroll1;
     QScrollBar* VScroll1;
     vellum::PictureBox* pic;
-    vellum::PictureBox* SavePic1;  // the undo snapshot
+    vellum::PictureBox* SavePic1; // the undo snapshot
 
     // The canvas logic: pointer cell (gMouseRow, gMouseCol), stamp position
     // (s, l), undo and tool dispatch.

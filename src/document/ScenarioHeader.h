@@ -9,7 +9,7 @@ namespace vellum {
 struct ScenarioHeader {
     QString workingTitle;
     QString author;
-    QString startingDate;  // short date text, taken when the new-scenario window loaded
+    QString startingDate; // short date text, taken when the new-scenario window loaded
     QString startingDescription;
     qint16 mapCount = 0;
     qint16 footnoteCount = 0;

@@ -23,7 +23,7 @@ public:
     QLabel* lblDate;
     QLabel* Label3;
     QPlainTextEdit* txtStarting;
-    QPushButton* Command1;  // "Spell Check"
+    QPushButton* Command1; // "Spell Check"
     QPushButton* cmdOk;
 
     // "Spell Check" on the starting description.

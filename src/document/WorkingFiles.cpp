@@ -44,13 +44,25 @@ QString WorkingFiles::folder() {
     return chosenFolder();
 }
 
-void WorkingFiles::setFolder(const QString& folder) { chosenFolder() = folder; }
-void WorkingFiles::resetFolder() { chosenFolder().clear(); }
+void WorkingFiles::setFolder(const QString& folder) {
+    chosenFolder() = folder;
+}
+void WorkingFiles::resetFolder() {
+    chosenFolder().clear();
+}
 
-QString WorkingFiles::temporaryCopy() { return inFolder("trash.bak"); }
-QString WorkingFiles::closedMapList() { return inFolder("trash.vmc"); }
-QString WorkingFiles::closedMapCopy() { return inFolder("trash.vmr"); }
+QString WorkingFiles::temporaryCopy() {
+    return inFolder("trash.bak");
+}
+QString WorkingFiles::closedMapList() {
+    return inFolder("trash.vmc");
+}
+QString WorkingFiles::closedMapCopy() {
+    return inFolder("trash.vmr");
+}
 
-void WorkingFiles::remove(const QString& path) { QFile::remove(path); }
+void WorkingFiles::remove(const QString& path) {
+    QFile::remove(path);
+}
 
 } // namespace vellum

@@ -15,9 +15,9 @@ public:
     static void setFolder(const QString& folder);
     static void resetFolder();
 
-    static QString temporaryCopy();   // trash.bak
-    static QString closedMapList();   // trash.vmc
-    static QString closedMapCopy();   // trash.vmr
+    static QString temporaryCopy(); // trash.bak
+    static QString closedMapList(); // trash.vmc
+    static QString closedMapCopy(); // trash.vmr
 
     // Deletes a working file; one that is already gone is not an error.
     static void remove(const QString& path);

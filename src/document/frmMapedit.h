@@ -16,12 +16,12 @@ public:
 
     QGroupBox* Frame1;
     QGroupBox* Frame3;
-    QLabel* txtMapName;  // the title, read-only
+    QLabel* txtMapName; // the title, read-only
     QGroupBox* Frame2;
-    QLabel* Label1;      // the type's text
+    QLabel* Label1; // the type's text
     QLabel* Label2;
     QPlainTextEdit* Text1;
-    QPushButton* Command1;  // "Spell Check"
+    QPushButton* Command1; // "Spell Check"
     QPushButton* cmdOK;
 
     void Command1_Click();

@@ -54,7 +54,7 @@ void frmNew::cmdOk_Click() {
     FileRequest request;
     request.filter = kScenarioFilter;
     request.filterIndex = 2;
-    request.confirmOverwrite = true;  // replacing a scenario by a new header would destroy it
+    request.confirmOverwrite = true; // replacing a scenario by a new header would destroy it
     const std::optional<QString> chosen =
         written.ok() ? dialogs().saveFileName(request) : std::nullopt;
     if (!chosen) {

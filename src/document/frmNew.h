@@ -11,7 +11,7 @@ public:
 
     QPushButton* cmdExit;
 
-    void cmdOk_Click();  // "Create it!"
+    void cmdOk_Click(); // "Create it!"
     void cmdExit_Click();
 
 protected:

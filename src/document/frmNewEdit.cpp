@@ -32,9 +32,8 @@ void frmNewEdit::Form_Load() {
 }
 
 void frmNewEdit::cmdOk_Click() {
-    const StoreResult result =
-        ScenarioFile::editScenarioDescription(app().scenarioPath, txtWorking->text(),
-                                              txtAuthor->text(), fieldboxes::text(txtStarting));
+    const StoreResult result = ScenarioFile::editScenarioDescription(
+        app().scenarioPath, txtWorking->text(), txtAuthor->text(), fieldboxes::text(txtStarting));
     if (!result.ok()) {
         reportStoreFailure(result);
         return;

@@ -59,7 +59,9 @@ void frmNewMap::Form_Load() {
     setCloseBoxLocked(true);
 }
 
-void frmNewMap::Check1_Click() { app().drawGraphLines = Check1->isChecked(); }
+void frmNewMap::Check1_Click() {
+    app().drawGraphLines = Check1->isChecked();
+}
 
 void frmNewMap::Command1_Click() {
     if (auto checked = spellCheckBox(fieldboxes::text(Text1)))

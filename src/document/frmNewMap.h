@@ -21,7 +21,7 @@ public:
     QCheckBox* Check1;
     QLabel* Label2;
     QPlainTextEdit* Text1;
-    QPushButton* Command1;  // "Spell Check"
+    QPushButton* Command1; // "Spell Check"
     QPushButton* cmdOK;
 
     void Check1_Click();

@@ -96,7 +96,9 @@ QTreeWidgetItem* frmOutline::addNode(const QString& key, const QString& text,
     return item;
 }
 
-QTreeWidgetItem* frmOutline::node(const QString& key) const { return m_nodes.value(key); }
+QTreeWidgetItem* frmOutline::node(const QString& key) const {
+    return m_nodes.value(key);
+}
 
 QString frmOutline::nodeText(const QString& key) const {
     QTreeWidgetItem* item = node(key);
@@ -108,7 +110,9 @@ void frmOutline::removeAllNodes() {
     m_nodes.clear();
 }
 
-void frmOutline::setLinesAtRoot(bool on) { TreeView1->setRootIsDecorated(on); }
+void frmOutline::setLinesAtRoot(bool on) {
+    TreeView1->setRootIsDecorated(on);
+}
 
 // --- buttons -----------------------------------------------------------------
 
@@ -124,7 +128,9 @@ void frmOutline::Command1_Click() {
         msgBox(QStringLiteral("You must choose a map to edit"));
 }
 
-void frmOutline::Command2_Click() { Forms::get<frmNewEdit>()->Show(); }
+void frmOutline::Command2_Click() {
+    Forms::get<frmNewEdit>()->Show();
+}
 
 // --- node click ----------------------------------------------------------------
 

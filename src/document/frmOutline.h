@@ -25,8 +25,8 @@ public:
     QPushButton* cmdNew;
     QPushButton* Command1;
     QPushButton* Command2;
-    QLineEdit* Text1;  // text of the node clicked last
-    QLineEdit* Text2;  // parent text of the leaf clicked last
+    QLineEdit* Text1; // text of the node clicked last
+    QLineEdit* Text2; // parent text of the leaf clicked last
 
     // Keyed nodes of the tree.
     QTreeWidgetItem* addNode(const QString& key, const QString& text,

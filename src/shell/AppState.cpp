@@ -11,8 +11,12 @@ AppState& instance() {
 }
 } // namespace
 
-AppState& app() { return instance(); }
+AppState& app() {
+    return instance();
+}
 
-void resetAppState() { instance() = AppState{}; }
+void resetAppState() {
+    instance() = AppState{};
+}
 
 } // namespace vellum

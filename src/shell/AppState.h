@@ -68,7 +68,7 @@ struct AppState {
     bool strokeActive = false;
     float strokeStartX = 0, strokeStartY = 0, strokeLastX = 0, strokeLastY = 0;
     bool polygonInProgress = false;
-    QList<float> polygonX{0};  // vertices indexed from 1
+    QList<float> polygonX{0}; // vertices indexed from 1
     QList<float> polygonY{0};
     float rubberX = 0, rubberY = 0;
 

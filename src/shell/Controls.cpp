@@ -57,7 +57,7 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption,
 }
 
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& caption,
-                 const QRect& geometry) {
+                    const QRect& geometry) {
     auto* f = new QGroupBox(caption, parent);
     f->setObjectName(QString::fromLatin1(name));
     f->setGeometry(geometry);

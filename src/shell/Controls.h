@@ -25,6 +25,6 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption,
                     const QRect& geometry);
 // A frame without caption that fills its window.
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& caption,
-                 const QRect& geometry);
+                    const QRect& geometry);
 
 } // namespace vellum::controls

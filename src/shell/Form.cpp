@@ -61,7 +61,9 @@ void Form::setClientSize(int width, int height) {
     }
 }
 
-void Form::setCaption(const QString& text) { setWindowTitle(text); }
+void Form::setCaption(const QString& text) {
+    setWindowTitle(text);
+}
 
 void Form::Show() {
     QWidget* f = frame();
@@ -82,9 +84,13 @@ void Form::Show() {
     }
 }
 
-void Form::Hide() { frame()->hide(); }
+void Form::Hide() {
+    frame()->hide();
+}
 
-bool Form::isShown() const { return !frame()->isHidden(); }
+bool Form::isShown() const {
+    return !frame()->isHidden();
+}
 
 bool Form::Unload() {
     if (!isLoaded())
@@ -130,12 +136,20 @@ void Form::runLoad() {
     Form_Load();
 }
 
-void Form::Move(int left, int top) { frame()->move(toPixels(left), toPixels(top)); }
+void Form::Move(int left, int top) {
+    frame()->move(toPixels(left), toPixels(top));
+}
 
-void Form::MoveLeft(int left) { frame()->move(toPixels(left), frame()->y()); }
+void Form::MoveLeft(int left) {
+    frame()->move(toPixels(left), frame()->y());
+}
 
-int Form::leftTwips() const { return toTwips(frame()->x()); }
-int Form::topTwips() const { return toTwips(frame()->y()); }
+int Form::leftTwips() const {
+    return toTwips(frame()->x());
+}
+int Form::topTwips() const {
+    return toTwips(frame()->y());
+}
 
 int Form::widthTwips() const {
     const QWidget* f = frame();

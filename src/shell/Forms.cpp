@@ -65,8 +65,12 @@ void Forms::setMdiArea(QMdiArea* mdi) {
         });
 }
 
-Forms::ShowScope::ShowScope() { ++showing(); }
-Forms::ShowScope::~ShowScope() { --showing(); }
+Forms::ShowScope::ShowScope() {
+    ++showing();
+}
+Forms::ShowScope::~ShowScope() {
+    --showing();
+}
 
 void Forms::activateLater(QMdiSubWindow* window) {
     if (!window)
@@ -78,7 +82,9 @@ void Forms::activateLater(QMdiSubWindow* window) {
     });
 }
 
-QMdiArea* Forms::mdiArea() { return area(); }
+QMdiArea* Forms::mdiArea() {
+    return area();
+}
 
 Form* Forms::activeChild() {
     if (area()) {

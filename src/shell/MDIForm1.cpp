@@ -9,8 +9,8 @@
 #include "canvas/frmInfo.h"
 #include "canvas/frmLayout.h"
 #include "document/ScenarioCommands.h"
-#include "document/frmOutline.h"
 #include "document/WorkingFiles.h"
+#include "document/frmOutline.h"
 #include "shell/AppState.h"
 #include "shell/Forms.h"
 #include "shell/LayoutSlots.h"
@@ -41,7 +41,9 @@
 using namespace vellum;
 
 namespace vellum {
-MDIForm1* mainForm() { return Forms::get<MDIForm1>(); }
+MDIForm1* mainForm() {
+    return Forms::get<MDIForm1>();
+}
 } // namespace vellum
 
 namespace {
@@ -163,8 +165,8 @@ void MDIForm1::buildToolBar() {
                              ToolPicture::FreehandPencil, 0, 0);
     Command6 = pictureButton(panel, "Command6", QStringLiteral("Closed Loop Freehand Pencil"),
                              ToolPicture::ClosedLoopPencil, 56, 0);
-    Command8 = pictureButton(panel, "Command8", QStringLiteral("Polygon"),
-                             ToolPicture::Polygon, 0, 56);
+    Command8 =
+        pictureButton(panel, "Command8", QStringLiteral("Polygon"), ToolPicture::Polygon, 0, 56);
     Command1 = pictureButton(panel, "Command1", QStringLiteral("Fill"), ToolPicture::Fill, 56, 56);
     Command2 = pictureButton(panel, "Command2", QStringLiteral("Box"), ToolPicture::Box, 0, 112);
     Command3 =
@@ -188,13 +190,13 @@ void MDIForm1::buildToolBar() {
                              272);
     Label2 = label(panel, "Label2", QStringLiteral("DRAW LINE TYPE"), 8, 256, DrawCombo);
 
-    FillCombo = dropDownList(
-        panel, "FillCombo", QStringLiteral("Fill Types"),
-        {QStringLiteral("Cross"), QStringLiteral("Diagonal Cross"),
-         QStringLiteral("Downward Diagonal"), QStringLiteral("Horizontal Line"),
-         QStringLiteral("Solid"), QStringLiteral("Transparent"), QStringLiteral("Upward Diagonal"),
-         QStringLiteral("Vertical Line")},
-        320);
+    FillCombo =
+        dropDownList(panel, "FillCombo", QStringLiteral("Fill Types"),
+                     {QStringLiteral("Cross"), QStringLiteral("Diagonal Cross"),
+                      QStringLiteral("Downward Diagonal"), QStringLiteral("Horizontal Line"),
+                      QStringLiteral("Solid"), QStringLiteral("Transparent"),
+                      QStringLiteral("Upward Diagonal"), QStringLiteral("Vertical Line")},
+                     320);
     Label3 = label(panel, "Label3", QStringLiteral("DRAW FILL TYPE"), 8, 304, FillCombo);
 
     WidthText = new QLineEdit(QStringLiteral("1"), panel);
@@ -263,8 +265,8 @@ QAction* MDIForm1::addItem(QMenu* menu, const char* name, const QString& caption
 void MDIForm1::buildMenus() {
     mnuFile = menuBar->addMenu(QStringLiteral("File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuNew = addItem(mnuFile, "mnuNew", QStringLiteral("New"), QKeySequence(QStringLiteral("Ctrl+N")),
-                     &MDIForm1::mnuNew_Click);
+    mnuNew = addItem(mnuFile, "mnuNew", QStringLiteral("New"),
+                     QKeySequence(QStringLiteral("Ctrl+N")), &MDIForm1::mnuNew_Click);
     mnuOpen = addItem(mnuFile, "mnuOpen", QStringLiteral("Open"),
                       QKeySequence(QStringLiteral("Ctrl+O")), &MDIForm1::mnuOpen_Click);
     mnuSave = addItem(mnuFile, "mnuSave", QStringLiteral("Save"),
@@ -272,8 +274,8 @@ void MDIForm1::buildMenus() {
     mnuExport = mnuFile->addMenu(QStringLiteral("Export"));
     mnuExport->setObjectName(QStringLiteral("mnuExport"));
     mnubmp = addItem(mnuExport, "mnubmp", QStringLiteral("BitMap"), {}, &MDIForm1::mnubmp_Click);
-    mnurtf = addItem(mnuExport, "mnurtf", QStringLiteral("Microsoft Word"), {},
-                     &MDIForm1::mnurtf_Click);
+    mnurtf =
+        addItem(mnuExport, "mnurtf", QStringLiteral("Microsoft Word"), {}, &MDIForm1::mnurtf_Click);
     mnuFile->addSeparator();
     mnuExit = addItem(mnuFile, "mnuExit", QStringLiteral("Exit"),
                       QKeySequence(QStringLiteral("Ctrl+X")), &MDIForm1::mnuExit_Click);
@@ -300,8 +302,8 @@ void MDIForm1::buildMenus() {
                       QKeySequence(QStringLiteral("Ctrl+I")), &MDIForm1::mnuInfo_Click, true);
     mnuFoot = addItem(mnuShow2, "mnuFoot", QStringLiteral("FootNotes"), QKeySequence(Qt::Key_F1),
                       &MDIForm1::mnuFoot_Click, true);
-    mnuBasic = addItem(mnuShow2, "mnuBasic", QStringLiteral("Basic Text"),
-                       QKeySequence(Qt::Key_F2), &MDIForm1::mnuBasic_Click, true);
+    mnuBasic = addItem(mnuShow2, "mnuBasic", QStringLiteral("Basic Text"), QKeySequence(Qt::Key_F2),
+                       &MDIForm1::mnuBasic_Click, true);
     mnuOutline = addItem(mnuShow2, "mnuOutline", QStringLiteral("Outline"),
                          QKeySequence(Qt::Key_F3), &MDIForm1::mnuOutline_Click, true);
 
@@ -314,8 +316,8 @@ void MDIForm1::buildMenus() {
 
     mnuHelp = menuBar->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("Version"), {},
-                       &MDIForm1::mnuAbout_Click);
+    mnuAbout =
+        addItem(mnuHelp, "mnuAbout", QStringLiteral("Version"), {}, &MDIForm1::mnuAbout_Click);
 
     mnuSave->setEnabled(false);
     mnubmp->setEnabled(false);
@@ -348,10 +350,18 @@ void MDIForm1::Form_Load() {
 
 // --- status bar and menu states ----------------------------------------
 
-QString MDIForm1::statusMode() const { return StatusBar1->panelText(1); }
-void MDIForm1::setStatusMode(const QString& text) { StatusBar1->setPanelText(1, text); }
-QString MDIForm1::mapTypePanel() const { return StatusBar1->panelText(2); }
-void MDIForm1::setMapTypePanel(const QString& text) { StatusBar1->setPanelText(2, text); }
+QString MDIForm1::statusMode() const {
+    return StatusBar1->panelText(1);
+}
+void MDIForm1::setStatusMode(const QString& text) {
+    StatusBar1->setPanelText(1, text);
+}
+QString MDIForm1::mapTypePanel() const {
+    return StatusBar1->panelText(2);
+}
+void MDIForm1::setMapTypePanel(const QString& text) {
+    StatusBar1->setPanelText(2, text);
+}
 
 void MDIForm1::applyMapTypeToMenus() {
     const QString type = mapTypePanel();
@@ -366,7 +376,9 @@ void MDIForm1::setShowMenuEnabled(bool enabled) {
     mnuShow2->setEnabled(enabled);
 }
 
-bool MDIForm1::showMenuEnabled() const { return mnuShow2->menuAction()->isEnabled(); }
+bool MDIForm1::showMenuEnabled() const {
+    return mnuShow2->menuAction()->isEnabled();
+}
 
 // A disabled Show menu offers nothing to choose: it does not pop up.
 void MDIForm1::popupShowMenu() {
@@ -376,12 +388,20 @@ void MDIForm1::popupShowMenu() {
 
 // --- File ----------------------------------------------------------------
 
-void MDIForm1::mnuNew_Click() { fileNew(); }
-void MDIForm1::mnuOpen_Click() { fileOpen(); }
-void MDIForm1::mnuSave_Click() { fileSave(); }
+void MDIForm1::mnuNew_Click() {
+    fileNew();
+}
+void MDIForm1::mnuOpen_Click() {
+    fileOpen();
+}
+void MDIForm1::mnuSave_Click() {
+    fileSave();
+}
 void MDIForm1::mnubmp_Click() {}
 void MDIForm1::mnurtf_Click() {}
-void MDIForm1::mnuExit_Click() { runExitSequence(); }
+void MDIForm1::mnuExit_Click() {
+    runExitSequence();
+}
 
 void MDIForm1::runExitSequence() {
     m_exiting = true;
@@ -424,12 +444,18 @@ void MDIForm1::mnuRedo_Click() {}
 
 // --- Show and Tools ------------------------------------------------------
 
-void MDIForm1::mnuDungeon_Click() { toggleWindow<frmDungeonTiles>(mnuDungeon); }
-void MDIForm1::mnuTown_Click() { toggleWindow<frmTownship>(mnuTown); }
+void MDIForm1::mnuDungeon_Click() {
+    toggleWindow<frmDungeonTiles>(mnuDungeon);
+}
+void MDIForm1::mnuTown_Click() {
+    toggleWindow<frmTownship>(mnuTown);
+}
 void MDIForm1::mnuImport_Click() {}
 void MDIForm1::mnuLarge_Click() {}
 
-void MDIForm1::mnuInfo_Click() { toggleWindow<frmInfo>(mnuInfo); }
+void MDIForm1::mnuInfo_Click() {
+    toggleWindow<frmInfo>(mnuInfo);
+}
 
 void MDIForm1::mnuFoot_Click() {
     mnuFoot->setChecked(!mnuFoot->isChecked());
@@ -446,11 +472,15 @@ void MDIForm1::mnuBasic_Click() {
     s.toolKind.clear();
 }
 
-void MDIForm1::mnuOutline_Click() { toggleWindow<frmOutline>(mnuOutline); }
+void MDIForm1::mnuOutline_Click() {
+    toggleWindow<frmOutline>(mnuOutline);
+}
 void MDIForm1::mnuDice_Click() {}
 void MDIForm1::mnuPaper_Click() {}
 
-void MDIForm1::mnuAbout_Click() { dialogs().showModal(Forms::get<frmAbout>()); }
+void MDIForm1::mnuAbout_Click() {
+    dialogs().showModal(Forms::get<frmAbout>());
+}
 
 // --- tool bar --------------------------------------------------------------
 
@@ -475,10 +505,18 @@ void MDIForm1::chooseShape(const QString& status, int shape) {
     ObjectCombo->setCurrentIndex(shape);
 }
 
-void MDIForm1::Command2_Click() { chooseShape(QStringLiteral("Box"), 1); }
-void MDIForm1::Command3_Click() { chooseShape(QStringLiteral("Circle"), 2); }
-void MDIForm1::Command4_Click() { chooseShape(QStringLiteral("Line"), 0); }
-void MDIForm1::Command7_Click() { chooseShape(QStringLiteral("Point"), 3); }
+void MDIForm1::Command2_Click() {
+    chooseShape(QStringLiteral("Box"), 1);
+}
+void MDIForm1::Command3_Click() {
+    chooseShape(QStringLiteral("Circle"), 2);
+}
+void MDIForm1::Command4_Click() {
+    chooseShape(QStringLiteral("Line"), 0);
+}
+void MDIForm1::Command7_Click() {
+    chooseShape(QStringLiteral("Point"), 3);
+}
 
 void MDIForm1::Command5_Click() {
     app().toolKind = QStringLiteral("Pencil");
@@ -497,7 +535,9 @@ void MDIForm1::Command8_Click() {
     armPolygon();
 }
 
-void MDIForm1::ObjectCombo_Change() { app().shapeType = qint16(ObjectCombo->currentIndex()); }
+void MDIForm1::ObjectCombo_Change() {
+    app().shapeType = qint16(ObjectCombo->currentIndex());
+}
 
 void MDIForm1::ObjectCombo_Click() {
     app().toolKind = QStringLiteral("Draw");
@@ -531,8 +571,12 @@ void MDIForm1::swatchClicked(PictureBox* swatch, bool lineColour) {
     face.box({0, 0}, {app().swatchRight, app().swatchBottom});
 }
 
-void MDIForm1::ForeColorSwatch_Click() { swatchClicked(ForeColorSwatch, true); }
-void MDIForm1::FillColorSwatch_Click() { swatchClicked(FillColorSwatch, false); }
+void MDIForm1::ForeColorSwatch_Click() {
+    swatchClicked(ForeColorSwatch, true);
+}
+void MDIForm1::FillColorSwatch_Click() {
+    swatchClicked(FillColorSwatch, false);
+}
 
 // --- events ----------------------------------------------------------------
 

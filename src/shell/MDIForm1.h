@@ -19,7 +19,7 @@ class QToolButton;
 namespace vellum {
 class PictureBox;
 class StatusPanels;
-}
+} // namespace vellum
 
 // The main window: a multiple-document frame with the drawing tool bar on
 // the left, a two-panel status bar and the menu tree.
@@ -36,14 +36,14 @@ public:
     QToolBar* Toolbar2;
     vellum::StatusPanels* StatusBar1;
 
-    QToolButton* Command1;  // Fill
-    QToolButton* Command2;  // Box
-    QToolButton* Command3;  // Circle
-    QToolButton* Command4;  // Line
-    QToolButton* Command5;  // Freehand Pencil
-    QToolButton* Command6;  // Closed Loop Freehand Pencil
-    QToolButton* Command7;  // Point
-    QToolButton* Command8;  // Polygon
+    QToolButton* Command1; // Fill
+    QToolButton* Command2; // Box
+    QToolButton* Command3; // Circle
+    QToolButton* Command4; // Line
+    QToolButton* Command5; // Freehand Pencil
+    QToolButton* Command6; // Closed Loop Freehand Pencil
+    QToolButton* Command7; // Point
+    QToolButton* Command8; // Polygon
     QLabel* Label1;
     QComboBox* ObjectCombo;
     QLabel* Label2;
@@ -57,8 +57,8 @@ public:
     QLabel* Label5;
     vellum::PictureBox* ForeColorSwatch;
     QCheckBox* chkSnap;
-    QLineEdit* Text2;     // second copy of the scenario path
-    QTextEdit* Text1;     // rich-text buffer of the document export
+    QLineEdit* Text2; // second copy of the scenario path
+    QTextEdit* Text1; // rich-text buffer of the document export
     vellum::PictureBox* FileDialog;
 
     // --- menus ----------------------------------------------------------

@@ -11,7 +11,9 @@ std::function<void()>& handler() {
 }
 } // namespace
 
-void setProgramEndHandler(std::function<void()> h) { handler() = std::move(h); }
+void setProgramEndHandler(std::function<void()> h) {
+    handler() = std::move(h);
+}
 
 void endProgram() {
     if (handler()) {

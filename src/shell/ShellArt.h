@@ -11,7 +11,16 @@ namespace vellum::art {
 // for the About box); the same artwork at both sizes.
 QImage titlePicture(QSize size);
 
-enum class ToolPicture { FreehandPencil, ClosedLoopPencil, Polygon, Fill, Box, Circle, Line, Point };
+enum class ToolPicture {
+    FreehandPencil,
+    ClosedLoopPencil,
+    Polygon,
+    Fill,
+    Box,
+    Circle,
+    Line,
+    Point
+};
 
 // Picture shown on a 57 x 57 tool-bar button.
 QImage toolButtonPicture(ToolPicture which);

@@ -5,7 +5,9 @@ namespace vellum {
 // Window places are given in twips, 15 to the pixel.
 inline constexpr int TwipsPerPixel = 15;
 
-inline constexpr int toTwips(int pixels) { return pixels * TwipsPerPixel; }
+inline constexpr int toTwips(int pixels) {
+    return pixels * TwipsPerPixel;
+}
 inline constexpr int toPixels(int twips) {
     return (twips >= 0 ? twips + TwipsPerPixel / 2 : twips - TwipsPerPixel / 2) / TwipsPerPixel;
 }

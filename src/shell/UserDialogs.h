@@ -16,7 +16,7 @@ enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 
 struct MessageRequest {
     QString text;
-    QString title;  // empty: the program's title
+    QString title; // empty: the program's title
     MsgButtons buttons = MsgButtons::OK;
     MsgResult defaultButton = MsgResult::OK;
     MsgIcon icon = MsgIcon::None;
@@ -26,7 +26,7 @@ struct MessageRequest {
 // "Description|pattern|Description|pattern" form the windows quote.
 struct FileRequest {
     QString filter;
-    QString fileName;  // proposed name (save) or starting name
+    QString fileName; // proposed name (save) or starting name
     int filterIndex = 1;
     bool confirmOverwrite = false;
 };

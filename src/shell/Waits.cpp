@@ -13,8 +13,12 @@ double& scale() {
 }
 } // namespace
 
-void setWaitScale(double value) { scale() = value; }
-double waitScale() { return scale(); }
+void setWaitScale(double value) {
+    scale() = value;
+}
+double waitScale() {
+    return scale();
+}
 
 void waitProcessingEvents(int milliseconds) {
     const int scaled = int(milliseconds * scale());

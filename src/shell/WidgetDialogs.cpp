@@ -14,35 +14,50 @@ namespace vellum {
 
 namespace {
 
-QWidget* dialogParent() { return QApplication::activeWindow(); }
+QWidget* dialogParent() {
+    return QApplication::activeWindow();
+}
 
 QMessageBox::StandardButton standardButton(MsgResult result) {
     switch (result) {
-    case MsgResult::Yes: return QMessageBox::Yes;
-    case MsgResult::No: return QMessageBox::No;
-    case MsgResult::Cancel: return QMessageBox::Cancel;
-    case MsgResult::OK: break;
+    case MsgResult::Yes:
+        return QMessageBox::Yes;
+    case MsgResult::No:
+        return QMessageBox::No;
+    case MsgResult::Cancel:
+        return QMessageBox::Cancel;
+    case MsgResult::OK:
+        break;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::StandardButtons standardButtons(MsgButtons buttons) {
     switch (buttons) {
-    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MsgButtons::OKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MsgButtons::OK: break;
+    case MsgButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::OKCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::OK:
+        break;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::Icon standardIcon(MsgIcon icon) {
     switch (icon) {
-    case MsgIcon::Critical: return QMessageBox::Critical;
-    case MsgIcon::Question: return QMessageBox::Question;
-    case MsgIcon::Exclamation: return QMessageBox::Warning;
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::None: break;
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -92,10 +107,14 @@ MsgResult WidgetDialogs::message(const MessageRequest& request) {
                     request.text, standardButtons(request.buttons), dialogParent());
     box.setDefaultButton(standardButton(request.defaultButton));
     switch (box.exec()) {
-    case QMessageBox::Yes: return MsgResult::Yes;
-    case QMessageBox::No: return MsgResult::No;
-    case QMessageBox::Cancel: return MsgResult::Cancel;
-    default: return MsgResult::OK;
+    case QMessageBox::Yes:
+        return MsgResult::Yes;
+    case QMessageBox::No:
+        return MsgResult::No;
+    case QMessageBox::Cancel:
+        return MsgResult::Cancel;
+    default:
+        return MsgResult::OK;
     }
 }
 
@@ -115,8 +134,8 @@ std::optional<QString> WidgetDialogs::saveFileName(const FileRequest& request) {
 }
 
 std::optional<QColor> WidgetDialogs::chooseColor(const QColor& initial) {
-    const QColor chosen = QColorDialog::getColor(initial.isValid() ? initial : m_lastColor,
-                                                 dialogParent());
+    const QColor chosen =
+        QColorDialog::getColor(initial.isValid() ? initial : m_lastColor, dialogParent());
     if (!chosen.isValid())
         return std::nullopt;
     m_lastColor = chosen;
@@ -132,7 +151,9 @@ std::optional<int> WidgetDialogs::choosePrintCopies(int copies) {
     return printer.copyCount();
 }
 
-QString WidgetDialogs::checkSpelling(const QString& text) { return text; }
+QString WidgetDialogs::checkSpelling(const QString& text) {
+    return text;
+}
 
 void WidgetDialogs::popupMenu(QMenu* menu, const QPoint& globalPos) {
     if (menu)
@@ -163,7 +184,9 @@ UserDialogs& dialogs() {
     return installed() ? *installed() : real;
 }
 
-void setDialogs(UserDialogs* implementation) { installed() = implementation; }
+void setDialogs(UserDialogs* implementation) {
+    installed() = implementation;
+}
 
 MsgResult msgBox(const QString& text, const QString& title, MsgButtons buttons,
                  MsgResult defaultButton, MsgIcon icon) {

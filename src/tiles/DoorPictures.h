@@ -16,10 +16,10 @@ inline QString doorPictureName(const QString& type, const QString& facing) {
         const char* secret;
     };
     static constexpr Row table[] = {
-        {"N", "picdn", "picddn", "picsecretns"},   {"NE", "picdne", "picdne", "picsecretne"},
-        {"E", "picDe", "picdde", "picsecretew"},   {"SE", "picdnw", "picdnw", "picsecretnw"},
-        {"S", "picds", "picdds", "picsecretns"},   {"SW", "picdne", "picdne", "picsecretne"},
-        {"W", "picdw", "picddw", "picsecretew"},   {"NW", "picdnw", "picdnw", "picsecretnw"},
+        {"N", "picdn", "picddn", "picsecretns"}, {"NE", "picdne", "picdne", "picsecretne"},
+        {"E", "picDe", "picdde", "picsecretew"}, {"SE", "picdnw", "picdnw", "picsecretnw"},
+        {"S", "picds", "picdds", "picsecretns"}, {"SW", "picdne", "picdne", "picsecretne"},
+        {"W", "picdw", "picddw", "picsecretew"}, {"NW", "picdnw", "picdnw", "picsecretnw"},
     };
     for (const Row& row : table) {
         if (facing != QLatin1String(row.facing))

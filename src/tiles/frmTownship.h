@@ -12,7 +12,7 @@ class frmTownship : public PaletteForm {
 public:
     frmTownship();
 
-    QWidget* Picture1;  // the white box that cuts the frame's bottom edge
+    QWidget* Picture1; // the white box that cuts the frame's bottom edge
 
 protected:
     void Form_Load() override;

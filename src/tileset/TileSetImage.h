@@ -14,13 +14,15 @@ inline constexpr int CellSize = 30;
 inline constexpr int Columns = 3;
 inline constexpr int Rows = 8;
 inline constexpr int SlotCount = Columns * Rows;
-inline constexpr int ImageWidth = Columns * CellSize;  // 90
-inline constexpr int ImageHeight = Rows * CellSize;    // 240
+inline constexpr int ImageWidth = Columns * CellSize; // 90
+inline constexpr int ImageHeight = Rows * CellSize;   // 240
 
 // Top-left pixel of slot k's cell.
 QPoint cellOrigin(int slot);
 // Button number that shows slot k (25..48).
-inline constexpr int buttonForSlot(int slot) { return 24 + slot; }
+inline constexpr int buttonForSlot(int slot) {
+    return 24 + slot;
+}
 // The order in which readers and the writer visit the slots: row by row,
 // 1, 9, 17, 2, 10, 18, ... 8, 16, 24.
 std::array<int, SlotCount> visitOrder();

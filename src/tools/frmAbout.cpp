@@ -1,8 +1,8 @@
 #include "tools/frmAbout.h"
 
 #include "canvas/PictureBox.h"
-#include "shell/MDIForm1.h"
 #include "shell/Forms.h"
+#include "shell/MDIForm1.h"
 #include "shell/ShellArt.h"
 
 #include <QKeyEvent>
@@ -48,8 +48,10 @@ frmAbout::frmAbout() : Form(Kind::TopLevel) {
     Label1->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
                               .arg(palette().color(QPalette::HighlightedText).name()));
 
-    Label2 = creditLine(this, "Label2", QStringLiteral("Design and programming: The Vellum2 developers"), 304);
-    Label3 = creditLine(this, "Label3", QStringLiteral("Software rights: The Vellum2 developers"), 320);
+    Label2 = creditLine(this, "Label2",
+                        QStringLiteral("Design and programming: The Vellum2 developers"), 304);
+    Label3 =
+        creditLine(this, "Label3", QStringLiteral("Software rights: The Vellum2 developers"), 320);
     Label4 = creditLine(this, "Label4", QStringLiteral("https://vellum2.example.org"), 336);
     Label6 = creditLine(this, "Label6", QStringLiteral("developers@vellum2.example.org"), 352);
 
@@ -77,15 +79,20 @@ void frmAbout::Form_Load() {
     }
 }
 
-void frmAbout::cmdOK_Click() { Unload(); }
+void frmAbout::cmdOK_Click() {
+    Unload();
+}
 
 // OK is both the default and the cancel button.
 void frmAbout::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Escape: cmdOK_Click(); return;
-    default: Form::keyPressEvent(event);
+    case Qt::Key_Escape:
+        cmdOK_Click();
+        return;
+    default:
+        Form::keyPressEvent(event);
     }
 }
 

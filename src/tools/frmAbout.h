@@ -17,11 +17,11 @@ public:
 
     vellum::PictureBox* Picture1;
     QLabel* Label1;
-    QLabel* Label2;  // designer and programmer
-    QLabel* Label3;  // rights holder
-    QLabel* Label4;  // web address
-    QLabel* Label6;  // e-mail address
-    QLabel* Label5;  // version and release date
+    QLabel* Label2; // designer and programmer
+    QLabel* Label3; // rights holder
+    QLabel* Label4; // web address
+    QLabel* Label6; // e-mail address
+    QLabel* Label5; // version and release date
     QPushButton* cmdOK;
 
     void cmdOK_Click();

@@ -46,8 +46,8 @@ struct Rig {
         resetAppState();
         canvas.setPicture(picture);
         canvas.setForeColor(Qt::red);
-        in.lineTypeIndex = 0;  // "Dash": solid
-        in.fillTypeIndex = 1;  // "Diagonal Cross": no fill
+        in.lineTypeIndex = 0; // "Dash": solid
+        in.fillTypeIndex = 1; // "Diagonal Cross": no fill
     }
     CanvasOutcome press(float x, float y, int button = 1) {
         target.move(0, 0, x, y, in);
@@ -109,7 +109,8 @@ void ShapeToolTest::circleFromItsBoundingRectangle() {
     const QImage& img = rig.canvas.image();
     // Radius 20 around (50, 20): the outline touches (30, 20), (70, 20), (50, 0), (50, 40).
     for (QPoint p : {QPoint(30, 20), QPoint(70, 20), QPoint(50, 0), QPoint(50, 40)})
-        QVERIFY2(img.pixel(p) == qRgb(255, 0, 0), qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
+        QVERIFY2(img.pixel(p) == qRgb(255, 0, 0),
+                 qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
     QCOMPARE(img.pixel(50, 20), qRgb(255, 255, 255));
     QCOMPARE(img.pixel(75, 20), qRgb(255, 255, 255));
     QCOMPARE(img.pixel(25, 20), qRgb(255, 255, 255));
@@ -133,7 +134,7 @@ void ShapeToolTest::releaseWithoutDragCommitsNothing() {
     Rig rig;
     app().toolKind = QStringLiteral("Draw");
     app().drawGraphLines = true;
-    rig.canvas.line({0, 0}, {20, 20});  // something not yet committed
+    rig.canvas.line({0, 0}, {20, 20}); // something not yet committed
     const CanvasOutcome out = rig.target.release(1, 0, 5, 5, rig.in);
     QVERIFY(!out.commit);
     QVERIFY(app().drawGraphLines);
@@ -143,13 +144,19 @@ void ShapeToolTest::releaseWithoutDragCommitsNothing() {
 void ShapeToolTest::lineTypes_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("width");
-    QTest::addColumn<QString>("expect");  // solid, broken or nothing
-    QTest::newRow("Dash draws solid") << 0 << "1" << "solid";
-    QTest::newRow("DashDot draws dashes") << 1 << "1" << "broken";
-    QTest::newRow("Dot draws dots") << 2 << "1" << "broken";
-    QTest::newRow("Solid draws dash-dot-dot") << 4 << "1" << "broken";
-    QTest::newRow("Transparent draws nothing") << 5 << "1" << "nothing";
-    QTest::newRow("wide DashDot draws solid") << 1 << "3" << "solid";
+    QTest::addColumn<QString>("expect"); // solid, broken or nothing
+    QTest::newRow("Dash draws solid") << 0 << "1"
+                                      << "solid";
+    QTest::newRow("DashDot draws dashes") << 1 << "1"
+                                          << "broken";
+    QTest::newRow("Dot draws dots") << 2 << "1"
+                                    << "broken";
+    QTest::newRow("Solid draws dash-dot-dot") << 4 << "1"
+                                              << "broken";
+    QTest::newRow("Transparent draws nothing") << 5 << "1"
+                                               << "nothing";
+    QTest::newRow("wide DashDot draws solid") << 1 << "3"
+                                              << "solid";
 }
 
 void ShapeToolTest::lineTypes() {
@@ -179,7 +186,7 @@ void ShapeToolTest::lineTypes() {
 
 void ShapeToolTest::fillTypes_data() {
     QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("expect");  // solid, none or pattern
+    QTest::addColumn<QString>("expect"); // solid, none or pattern
     QTest::newRow("Cross fills solid") << 0 << "solid";
     QTest::newRow("Diagonal Cross leaves it empty") << 1 << "none";
     QTest::newRow("Downward Diagonal draws horizontal lines") << 2 << "pattern";
@@ -210,7 +217,7 @@ void ShapeToolTest::fillTypes() {
         QCOMPARE(blue, 0);
     else
         QVERIFY2(blue > 100 && blue < 70 * 70 / 2, qPrintable(QString::number(blue)));
-    QCOMPARE(rig.canvas.image().pixel(10, 50), qRgb(255, 0, 0));  // the outline
+    QCOMPARE(rig.canvas.image().pixel(10, 50), qRgb(255, 0, 0)); // the outline
 }
 
 class FreehandAndPolygonTest : public QObject {
@@ -238,7 +245,7 @@ void FreehandAndPolygonTest::closedFreehandEndsAtTheStart() {
     const QImage& img = rig.canvas.image();
     QCOMPARE(img.pixel(35, 10), qRgb(255, 0, 0));
     QCOMPARE(img.pixel(60, 35), qRgb(255, 0, 0));
-    QCOMPARE(img.pixel(35, 35), qRgb(255, 0, 0));  // the loop closed along the diagonal
+    QCOMPARE(img.pixel(35, 35), qRgb(255, 0, 0)); // the loop closed along the diagonal
     QVERIFY(!app().strokeActive);
 }
 
@@ -276,13 +283,13 @@ void FreehandAndPolygonTest::polygonClosingEdge() {
         rig.move(float(points[i].x()), float(points[i].y()));
         rig.press(float(points[i].x()), float(points[i].y()));
         rig.release(float(points[i].x()), float(points[i].y()));
-        rig.move(50, 50);  // the rubber band follows the pointer
+        rig.move(50, 50); // the rubber band follows the pointer
     }
     const CanvasOutcome out = rig.press(50, 50, 2);
     QVERIFY(out.beep);
     rig.release(50, 50, 2);
     const QImage& img = rig.canvas.image();
-    QCOMPARE(img.pixel(55, 100), qRgb(255, 0, 0));  // first edge
+    QCOMPARE(img.pixel(55, 100), qRgb(255, 0, 0)); // first edge
     if (vertices == 3)
         QCOMPARE(img.pixel(100, 55), qRgb(255, 0, 0));
     // The edge back to vertex 1 runs through (55, 55) only when closed;
@@ -347,13 +354,13 @@ void ToolBarTest::polygonRestartedFromAnotherWindow() {
     a->Picture1_MouseMove(0, 0, 20, 20);
     a->Picture1_MouseDown(1, 0, 20, 20);
     a->Picture1_MouseUp(1, 0, 20, 20);
-    a->Picture1_MouseMove(0, 0, 200, 150);  // rubber band on A
+    a->Picture1_MouseMove(0, 0, 200, 150); // rubber band on A
     QVERIFY(a->Picture1->image() != white);
     b->Show();
     settle();
     QTest::mouseClick(m->Command8, Qt::LeftButton);
     QCOMPARE(b->Picture1->image(), white);
-    QCOMPARE(a->Picture1->image().pixel(110, 85), qRgb(255, 255, 255));  // rubber band gone
+    QCOMPARE(a->Picture1->image().pixel(110, 85), qRgb(255, 255, 255)); // rubber band gone
     QCOMPARE(a->Picture1->canvas().drawMode(), DrawMode::Copy);
 }
 
@@ -373,7 +380,7 @@ void ToolBarTest::popupComesBeforeTheFinalShape() {
     QImage atPopup;
     fx.dialogs.onPopup = [&] { atPopup = w->Picture1->image(); };
     w->Picture1_MouseDown(2, 0, 10, 10);
-    w->Picture1_MouseMove(2, 0, 150, 60);  // a right-button drag only moves the pointer
+    w->Picture1_MouseMove(2, 0, 150, 60); // a right-button drag only moves the pointer
     w->Picture1_MouseUp(2, 0, 150, 60);
     QCOMPARE(fx.dialogs.callsOf(ScriptedDialogs::Kind::Popup).size(), 1);
     QVERIFY(!atPopup.isNull());
@@ -389,15 +396,30 @@ void ToolBarTest::buttonsSetToolKinds_data() {
     QTest::addColumn<QString>("status");
     QTest::addColumn<int>("shape");
     QTest::addColumn<bool>("openFreehand");
-    QTest::newRow("Fill") << "Command1" << "Geo" << "Fill Mode" << -1 << true;
-    QTest::newRow("Box") << "Command2" << "Draw" << "Box" << 1 << false;
-    QTest::newRow("Circle") << "Command3" << "Draw" << "Circle" << 2 << false;
-    QTest::newRow("Line") << "Command4" << "Draw" << "Line" << 0 << false;
-    QTest::newRow("Point") << "Command7" << "Draw" << "Point" << 3 << false;
-    QTest::newRow("Freehand") << "Command5" << "Pencil" << "Freehand Mode" << -1 << true;
-    QTest::newRow("Closed freehand") << "Command6" << "Pencil" << "Closed Freehand Mode" << -1
-                                     << false;
-    QTest::newRow("Polygon") << "Command8" << "Beizer" << "before" << -1 << true;
+    QTest::newRow("Fill") << "Command1"
+                          << "Geo"
+                          << "Fill Mode" << -1 << true;
+    QTest::newRow("Box") << "Command2"
+                         << "Draw"
+                         << "Box" << 1 << false;
+    QTest::newRow("Circle") << "Command3"
+                            << "Draw"
+                            << "Circle" << 2 << false;
+    QTest::newRow("Line") << "Command4"
+                          << "Draw"
+                          << "Line" << 0 << false;
+    QTest::newRow("Point") << "Command7"
+                           << "Draw"
+                           << "Point" << 3 << false;
+    QTest::newRow("Freehand") << "Command5"
+                              << "Pencil"
+                              << "Freehand Mode" << -1 << true;
+    QTest::newRow("Closed freehand") << "Command6"
+                                     << "Pencil"
+                                     << "Closed Freehand Mode" << -1 << false;
+    QTest::newRow("Polygon") << "Command8"
+                             << "Beizer"
+                             << "before" << -1 << true;
 }
 
 void ToolBarTest::buttonsSetToolKinds() {
@@ -429,7 +451,7 @@ void ToolBarTest::shapeListClick() {
     MDIForm1* m = fx.main();
     m->ObjectCombo->setCurrentIndex(2);
     QCOMPARE(int(app().shapeType), 2);
-    QCOMPARE(m->statusMode(), QString());  // set by the program: not a click
+    QCOMPARE(m->statusMode(), QString()); // set by the program: not a click
     emit m->ObjectCombo->activated(2);
     QCOMPARE(app().toolKind, QStringLiteral("Draw"));
     QCOMPARE(m->statusMode(), QStringLiteral("Draw Mode"));
@@ -438,7 +460,7 @@ void ToolBarTest::shapeListClick() {
 void ToolBarTest::widthText_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("refused");
-    QTest::addColumn<int>("width");  // width of the next shape (previous: 4)
+    QTest::addColumn<int>("width"); // width of the next shape (previous: 4)
     QTest::newRow("0") << "0" << true << 1;
     QTest::newRow("empty") << "" << true << 1;
     QTest::newRow("x") << "x" << true << 1;
@@ -489,7 +511,7 @@ void ToolBarTest::colourSwatches() {
 
     a->Show();
     settle();
-    QTest::mouseClick(m->ForeColorSwatch, Qt::LeftButton);  // cancelled
+    QTest::mouseClick(m->ForeColorSwatch, Qt::LeftButton); // cancelled
     QCOMPARE(m->ForeColorSwatch->backColor(), QColor(Qt::black));
     QCOMPARE(a->Picture1->canvas().foreColor(), before);
 
@@ -503,7 +525,7 @@ void ToolBarTest::colourSwatches() {
     fx.dialogs.colorAnswers.enqueue(QColor(Qt::yellow));
     QTest::mouseClick(m->FillColorSwatch, Qt::LeftButton);
     const auto colours = fx.dialogs.callsOf(ScriptedDialogs::Kind::Color);
-    QCOMPARE(colours.last().color, QColor(Qt::green));  // opens on the colour it last returned
+    QCOMPARE(colours.last().color, QColor(Qt::green)); // opens on the colour it last returned
     QCOMPARE(a->Picture1->canvas().fillColor(), QColor(Qt::yellow));
     QCOMPARE(b->Picture1->canvas().fillColor(), QColor(Qt::black));
 }

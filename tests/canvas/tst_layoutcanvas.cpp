@@ -108,7 +108,7 @@ void DispatchTest::releaseWithoutToolStillCommits() {
     w->Picture1->setPicture(filled(Qt::white));
     app().toolKind.clear();
     app().drawGraphLines = true;
-    w->Picture1->canvas().line({0, 0}, {50, 50});  // drawn but not yet committed
+    w->Picture1->canvas().line({0, 0}, {50, 50}); // drawn but not yet committed
     const QImage shown = w->Picture1->image();
     QVERIFY(w->Picture1->picture() != shown);
     w->Picture1_MouseDown(1, 0, 10, 10);
@@ -163,14 +163,14 @@ void DispatchTest::tileDragStampsAndUndoesAtOnce() {
     w->Picture1_MouseUp(1, 0, 105, 15);
     const QImage stamped = w->Picture1->image();
     for (int cell = 0; cell < 4; ++cell) {
-        QCOMPARE(stamped.pixel(cell * 30, 0), 0xffffffffu);  // magenta corner shows the paper
+        QCOMPARE(stamped.pixel(cell * 30, 0), 0xffffffffu); // magenta corner shows the paper
         QCOMPARE(stamped.pixel(cell * 30 + 1, 0), tile.pixel(1, 0));
     }
-    QCOMPARE(stamped.pixel(125, 5), 0xffffffffu);  // nothing beyond the fourth cell
+    QCOMPARE(stamped.pixel(125, 5), 0xffffffffu); // nothing beyond the fourth cell
     QCOMPARE(w->Picture1->picture(), stamped);
     m->mnuUndo->trigger();
     QCOMPARE(w->Picture1->image(), paper);
-    m->mnuUndo->trigger();  // the same snapshot again: nothing changes
+    m->mnuUndo->trigger(); // the same snapshot again: nothing changes
     QCOMPARE(w->Picture1->image(), paper);
 }
 
@@ -179,8 +179,9 @@ void DispatchTest::positionsOutsideTheCanvasAreReported() {
     fx.main();
     frmLayout* w = openLayout("A");
     QTest::mousePress(w->Picture1, Qt::LeftButton, {}, QPoint(40, 40));
-    QMouseEvent move(QEvent::MouseMove, QPointF(-31, -5), w->Picture1->mapToGlobal(QPointF(-31, -5)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(-31, -5),
+                     w->Picture1->mapToGlobal(QPointF(-31, -5)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(w->Picture1, &move);
     QCOMPARE(Forms::find<frmInfo>()->Text2->text(), QStringLiteral("-1"));
     QCOMPARE(Forms::find<frmInfo>()->Text1->text(), QStringLiteral("0"));
@@ -230,7 +231,7 @@ void UndoTest::eachWindowHasItsOwnSnapshot() {
     m->mnuUndo->setEnabled(true);
     m->mnuUndo->trigger();
     QCOMPARE(a->Picture1->image(), filled(Qt::white));
-    QVERIFY(b->Picture1->image() != filled(Qt::yellow));  // B keeps its stamp
+    QVERIFY(b->Picture1->image() != filled(Qt::yellow)); // B keeps its stamp
     QVERIFY(stampedA != filled(Qt::white));
 }
 
@@ -242,7 +243,7 @@ void UndoTest::losingActivationDisablesUndo() {
     a->Picture1_MouseUp(1, 0, 0, 0);
     QVERIFY(m->mnuUndo->isEnabled());
     QVERIFY(m->mnubmp->isEnabled());
-    frmInfo::ensureLoaded();  // the Information box becomes the active child
+    frmInfo::ensureLoaded(); // the Information box becomes the active child
     settle();
     QVERIFY(!m->mnuUndo->isEnabled());
     QVERIFY(!m->mnubmp->isEnabled());
@@ -254,7 +255,7 @@ void UndoTest::emptySnapshotDoesNothing() {
     frmLayout* a = openLayout("A");
     a->Picture1->setPicture(filled(Qt::cyan));
     app().toolKind.clear();
-    a->Picture1_MouseDown(1, 0, 0, 0);  // no tool: no snapshot, Undo enabled all the same
+    a->Picture1_MouseDown(1, 0, 0, 0); // no tool: no snapshot, Undo enabled all the same
     QVERIFY(m->mnuUndo->isEnabled());
     m->mnuUndo->trigger();
     QCOMPARE(a->Picture1->image(), filled(Qt::cyan));

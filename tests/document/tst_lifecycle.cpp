@@ -107,12 +107,12 @@ void NewScenarioTest::createCancelledKeepsWindow() {
     m->mnuNew->trigger();
     frmNew* form = Forms::find<frmNew>();
     form->txtWorking->setText(QStringLiteral("Keep"));
-    QTest::mouseClick(form->cmdOk, Qt::LeftButton);  // no answer queued: cancelled
+    QTest::mouseClick(form->cmdOk, Qt::LeftButton); // no answer queued: cancelled
     QVERIFY(app().saveDialogCancelled);
     QVERIFY(form->isShown());
     QCOMPARE(form->txtWorking->text(), QStringLiteral("Keep"));
     QVERIFY(!Forms::isLoaded<frmNewMap>());
-    QVERIFY(m->mnuSave->isEnabled());  // enabled before the file was chosen
+    QVERIFY(m->mnuSave->isEnabled()); // enabled before the file was chosen
     QCOMPARE(app().scenarioPath, QString());
     QVERIFY(QFile::exists(WorkingFiles::temporaryCopy()));
     QVERIFY(QFile::exists(WorkingFiles::closedMapList()));
@@ -130,7 +130,7 @@ void NewScenarioTest::doubleQuoteBecomesApostrophe() {
     QCOMPARE(form->txtWorking->text(), QStringLiteral("The 'Keep'"));
     form->txtStarting->insertPlainText(QStringLiteral("say \"hi\"\nnext \u20ac \u4e2d"));
     QCOMPARE(form->txtStarting->toPlainText(), QStringLiteral("say 'hi'\nnext \u20ac ?"));
-    form->txtAuthor->setText(QStringLiteral("\"A\""));  // pasted or set: the same rule
+    form->txtAuthor->setText(QStringLiteral("\"A\"")); // pasted or set: the same rule
     QCOMPARE(form->txtAuthor->text(), QStringLiteral("'A'"));
 }
 
@@ -166,7 +166,7 @@ void NewScenarioTest::exitOfNewWindow() {
     QVERIFY(!Forms::isLoaded<frmNew>());
     QVERIFY(!app().scenarioOpen);
     QVERIFY(!QFile::exists(WorkingFiles::closedMapList()));
-    QVERIFY(app().mapListExists);  // the flag stays set
+    QVERIFY(app().mapListExists); // the flag stays set
 
     m->mnuNew->trigger();
     QVERIFY(app().scenarioOpen);
@@ -181,9 +181,9 @@ void NewScenarioTest::newClosesOpenScenarioWithoutAsking() {
     openScenario(fx, m, fx.path("two.vmd"));
     QVERIFY(app().scenarioOpen);
     frmOutline* outline = Forms::find<frmOutline>();
-    QTest::mouseClick(outline->TreeView1->viewport(), Qt::LeftButton, {},
-                      outline->TreeView1->visualItemRect(outline->TreeView1->topLevelItem(0))
-                          .center());
+    QTest::mouseClick(
+        outline->TreeView1->viewport(), Qt::LeftButton, {},
+        outline->TreeView1->visualItemRect(outline->TreeView1->topLevelItem(0)).center());
     settle();
     QCOMPARE(app().layoutWindows.size(), 3);
     auto* first = qobject_cast<frmLayout*>(app().layoutWindows.at(2).data());
@@ -195,7 +195,7 @@ void NewScenarioTest::newClosesOpenScenarioWithoutAsking() {
     m->mnuNew->trigger();
     QVERIFY(fx.dialogs.callsOf(ScriptedDialogs::Kind::Message).isEmpty());
     QVERIFY(!first->isLoaded());
-    QVERIFY(QFile::exists(fx.path("two.vmdMap1.lrk")));  // closed under "Yes": image written
+    QVERIFY(QFile::exists(fx.path("two.vmdMap1.lrk"))); // closed under "Yes": image written
     QVERIFY(!QFile::exists(WorkingFiles::closedMapList()));
     QVERIFY(!QFile::exists(WorkingFiles::closedMapCopy()));
     QVERIFY(!app().mapListExists);
@@ -261,7 +261,7 @@ void OpenScenarioTest::twoMapsGiveTwoNodes() {
     QVERIFY(m->mnurtf->isEnabled());
     QVERIFY(!m->mnuUndo->isEnabled());
     QCOMPARE(app().layoutWindows.size(), 2);
-    QVERIFY(!app().layoutWindows.at(1));  // no layout window opens
+    QVERIFY(!app().layoutWindows.at(1)); // no layout window opens
     const auto opens = fx.dialogs.callsOf(ScriptedDialogs::Kind::OpenFile);
     QCOMPARE(opens.first().file.filter, QStringLiteral("Vellum Files(*.vmd)|*.vmd"));
 }
@@ -284,7 +284,7 @@ void OpenScenarioTest::shortFileKeepsWhatWasRead() {
     writeAll(fx.path("short.vmd"), sb::header(3, 0) + sb::map("Map1"));
     openScenario(fx, m, fx.path("short.vmd"));
     QCOMPARE(nodeKeys(Forms::find<frmOutline>()), (QStringList{"Map1=Map1"}));
-    QVERIFY(!app().scenarioOpen);  // as it was before
+    QVERIFY(!app().scenarioOpen); // as it was before
     QVERIFY(m->showMenuEnabled());
     QVERIFY(!m->mnuSave->isEnabled());
     QVERIFY(fx.dialogs.callsOf(ScriptedDialogs::Kind::Message).isEmpty());
@@ -301,13 +301,13 @@ void OpenScenarioTest::secondOpenResetsFootnoteCount() {
     openScenario(fx, m, fx.path("b.vmd"));
     QCOMPARE(app().footnoteCount, qint16(1));
     QCOMPARE(nodeKeys(Forms::find<frmOutline>()), (QStringList{"Map1=B", "  Child2=1"}));
-    QVERIFY(m->mnuUndo->isEnabled());  // a scenario was open before
+    QVERIFY(m->mnuUndo->isEnabled()); // a scenario was open before
 }
 
 void OpenScenarioTest::cancelledOpenChangesNothing() {
     AppFixture fx;
     MDIForm1* m = fx.main();
-    m->mnuOpen->trigger();  // no answer: cancelled
+    m->mnuOpen->trigger(); // no answer: cancelled
     QVERIFY(!app().scenarioOpen);
     QVERIFY(!m->showMenuEnabled());
     QVERIFY(!QFile::exists(WorkingFiles::closedMapList()));

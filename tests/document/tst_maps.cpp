@@ -37,7 +37,6 @@ frmLayout* layoutIn(int slot) {
                : nullptr;
 }
 
-
 void clickNode(frmOutline* outline, const QString& text) {
     const auto items = outline->TreeView1->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
     QVERIFY(!items.isEmpty());
@@ -103,7 +102,7 @@ void MapLifecycleTest::graphPaperNeverWipesADrawing() {
     flow.addMap("A");
     frmLayout* a = layoutTitled("A");
     a->Picture1->canvas().setForeColor(Qt::red);
-    a->Picture1->canvas().line({10, 10}, {300, 90});  // not yet released: graph paper still asked
+    a->Picture1->canvas().line({10, 10}, {300, 90}); // not yet released: graph paper still asked
     const QImage drawn = a->Picture1->image();
     flow.addMap("B");
     QCOMPARE(layoutTitled("B")->Picture1->image(), blankGridPicture());
@@ -122,7 +121,7 @@ void MapLifecycleTest::userCloseAfterNewIsListed() {
     flow.newScenario();
     flow.addMap("A");
     flow.addMap("B");
-    layoutTitled("B")->closeByUser();  // the last slot's window is closed
+    layoutTitled("B")->closeByUser(); // the last slot's window is closed
     flow.newScenario("second.vmd");
     QCOMPARE(app().closingForSave, QStringLiteral("No"));
     flow.addMap("C");
@@ -141,7 +140,7 @@ void MapLifecycleTest::firstAndLaterMaps() {
     QCOMPARE(form->Text1->toPlainText(), QStringLiteral("Text1"));
     QVERIFY(form->Check1->isChecked());
     QVERIFY(form->closeBoxLocked());
-    QVERIFY(!form->closeByUser());  // locked until OK
+    QVERIFY(!form->closeByUser()); // locked until OK
 
     flow.addMap(QString());
     QVERIFY(!Forms::isLoaded<frmNewMap>());
@@ -258,7 +257,7 @@ void MapLifecycleTest::closeByHandAndReopenFromOutline() {
 
     cave->Picture1->canvas().setForeColor(Qt::red);
     cave->Picture1->canvas().line({10, 10}, {200, 50});
-    cave->Picture1_MouseUp(1, 0, 200, 50);  // the release ends the graph paper's run
+    cave->Picture1_MouseUp(1, 0, 200, 50); // the release ends the graph paper's run
     const QImage drawn = cave->Picture1->image();
     QVERIFY(cave->closeByUser());
     QCOMPARE(app().closedMapsPending, qint16(1));
@@ -303,14 +302,14 @@ void MapLifecycleTest::saveReopensOpenMapsOnly() {
     QCOMPARE(layoutIn(slotsBefore + 1)->caption(), QStringLiteral("C"));
     QCOMPARE(layoutIn(slotsBefore + 1)->Picture1->image(), drawnC);
     QCOMPARE(app().closingForSave, QStringLiteral("No"));
-    QVERIFY(app().unsavedChanges);  // reopened windows loaded and activated again
+    QVERIFY(app().unsavedChanges); // reopened windows loaded and activated again
 }
 
 void MapLifecycleTest::mapDescriptionEdit() {
     AppFixture fx;
     MDIForm1* m = fx.main();
-    writeAll(fx.path("k.vmd"), sb::header(2, 1) + sb::map("A") + sb::map("B") +
-                                   sb::footnote("A", "1"));
+    writeAll(fx.path("k.vmd"),
+             sb::header(2, 1) + sb::map("A") + sb::map("B") + sb::footnote("A", "1"));
     fx.dialogs.fileAnswers.enqueue(fx.path("k.vmd"));
     m->mnuOpen->trigger();
     frmOutline* outline = Forms::find<frmOutline>();
@@ -329,8 +328,8 @@ void MapLifecycleTest::mapDescriptionEdit() {
     edit->Text1->setPlainText(QStringLiteral("New \"one\""));
     QTest::mouseClick(edit->cmdOK, Qt::LeftButton);
     QVERIFY(!Forms::isLoaded<frmMapedit>());
-    QCOMPARE(readAll(fx.path("k.vmd")), sb::header(2, 1) + sb::map("A") +
-                                            sb::map("B", "New 'one'") + sb::footnote("A", "1"));
+    QCOMPARE(readAll(fx.path("k.vmd")),
+             sb::header(2, 1) + sb::map("A") + sb::map("B", "New 'one'") + sb::footnote("A", "1"));
 }
 
 void MapLifecycleTest::imageWriteFailureIsReported() {

@@ -25,7 +25,6 @@ using namespace vellum;
 
 namespace {
 
-
 void addMap(const QString& title) {
     frmNewMap* form = Forms::get<frmNewMap>();
     form->Show();
@@ -76,7 +75,7 @@ void TypicalRoadTest::scenarioSurvivesARestart() {
 
         m->mnuDungeon->trigger();
         frmDungeonTiles* tiles = Forms::find<frmDungeonTiles>();
-        QTest::mouseClick(tiles->button(6), Qt::LeftButton);  // wall N
+        QTest::mouseClick(tiles->button(6), Qt::LeftButton); // wall N
         frmLayout* hall = layoutTitled("Hall");
         hall->Show();
         settle();
@@ -88,7 +87,7 @@ void TypicalRoadTest::scenarioSurvivesARestart() {
         frmLayout* cellar = layoutTitled("Cellar");
         cellar->Show();
         settle();
-        QTest::mouseClick(tiles->button(16), Qt::LeftButton);  // pillar
+        QTest::mouseClick(tiles->button(16), Qt::LeftButton); // pillar
         clickCanvas(cellar, QPoint(100, 100));
         cellarPicture = cellar->Picture1->image();
         QVERIFY(cellar->closeByUser());

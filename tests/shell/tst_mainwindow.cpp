@@ -174,14 +174,22 @@ void MainWindowTest::toolButtons_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("tip");
     QTest::addColumn<QPoint>("position");
-    QTest::newRow("Command5") << "Command5" << "Freehand Pencil" << QPoint(0, 0);
-    QTest::newRow("Command6") << "Command6" << "Closed Loop Freehand Pencil" << QPoint(56, 0);
-    QTest::newRow("Command8") << "Command8" << "Polygon" << QPoint(0, 56);
-    QTest::newRow("Command1") << "Command1" << "Fill" << QPoint(56, 56);
-    QTest::newRow("Command2") << "Command2" << "Box" << QPoint(0, 112);
-    QTest::newRow("Command3") << "Command3" << "Circle" << QPoint(56, 112);
-    QTest::newRow("Command4") << "Command4" << "Line" << QPoint(0, 168);
-    QTest::newRow("Command7") << "Command7" << "Point" << QPoint(56, 168);
+    QTest::newRow("Command5") << "Command5"
+                              << "Freehand Pencil" << QPoint(0, 0);
+    QTest::newRow("Command6") << "Command6"
+                              << "Closed Loop Freehand Pencil" << QPoint(56, 0);
+    QTest::newRow("Command8") << "Command8"
+                              << "Polygon" << QPoint(0, 56);
+    QTest::newRow("Command1") << "Command1"
+                              << "Fill" << QPoint(56, 56);
+    QTest::newRow("Command2") << "Command2"
+                              << "Box" << QPoint(0, 112);
+    QTest::newRow("Command3") << "Command3"
+                              << "Circle" << QPoint(56, 112);
+    QTest::newRow("Command4") << "Command4"
+                              << "Line" << QPoint(0, 168);
+    QTest::newRow("Command7") << "Command7"
+                              << "Point" << QPoint(56, 168);
 }
 
 void MainWindowTest::toolButtons() {

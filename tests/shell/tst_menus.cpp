@@ -45,7 +45,7 @@ void ShowMenuTest::informationBoxQuirk() {
     QVERIFY(!Forms::isLoaded<frmInfo>());
 
     m->setShowMenuEnabled(true);
-    m->mnuInfo->trigger();  // first use hides the box that was never shown
+    m->mnuInfo->trigger(); // first use hides the box that was never shown
     settle();
     QVERIFY(!m->mnuInfo->isChecked());
     QVERIFY(Forms::isLoaded<frmInfo>());
@@ -86,7 +86,7 @@ void ShowMenuTest::footNotesAndBasicTextToolKinds() {
 
     m->mnuFoot->trigger();
     QVERIFY(!m->mnuFoot->isChecked());
-    QCOMPARE(app().savedToolKind, QString());  // the tool kind was already empty
+    QCOMPARE(app().savedToolKind, QString()); // the tool kind was already empty
 
     app().toolKind = QStringLiteral("Draw");
     app().textPreviewReset = false;
@@ -113,7 +113,7 @@ private slots:
 
 void ExitTest::exitSequence_data() {
     QTest::addColumn<bool>("unsaved");
-    QTest::addColumn<int>("answer");  // MsgResult given to the prompt
+    QTest::addColumn<int>("answer"); // MsgResult given to the prompt
     QTest::addColumn<bool>("listCreated");
     QTest::addColumn<bool>("filesPresent");
     QTest::newRow("nothing changed") << false << int(MsgResult::Yes) << false << false;
@@ -141,7 +141,7 @@ void ExitTest::exitSequence() {
         window->Show();
         app().layoutWindows.append(window);
     }
-    app().layoutWindows.append(nullptr);  // an empty slot is passed over
+    app().layoutWindows.append(nullptr); // an empty slot is passed over
 
     if (filesPresent) {
         writeAll(WorkingFiles::closedMapList(), "x");
@@ -197,7 +197,7 @@ void ExitTest::ctrlXIsExitEvenInATextBox() {
     m->WidthText->selectAll();
     QTest::keyClick(m->WidthText, Qt::Key_X, Qt::ControlModifier);
     QVERIFY(fx.programEnded);
-    QCOMPARE(m->WidthText->text(), QStringLiteral("1"));  // nothing was cut
+    QCOMPARE(m->WidthText->text(), QStringLiteral("1")); // nothing was cut
 }
 
 VELLUM_TEST(ShowMenuTest);

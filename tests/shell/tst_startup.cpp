@@ -62,9 +62,10 @@ void StartupTest::probe() {
     const QString text = runWordProbe();
     QCOMPARE(app().wordAvailable, works);
     QVERIFY(!app().wordObject);
-    QCOMPARE(text, works ? QStringLiteral("You have Microsoft Word Installed. Spell checking works!")
-                         : QStringLiteral("You do not have Microsoft Word Installed. Spell checking "
-                                          "is unavailable."));
+    QCOMPARE(text, works
+                       ? QStringLiteral("You have Microsoft Word Installed. Spell checking works!")
+                       : QStringLiteral("You do not have Microsoft Word Installed. Spell checking "
+                                        "is unavailable."));
     if (works) {
         auto engine = SpellEngine::create();
         QVERIFY(engine);
@@ -75,7 +76,7 @@ void StartupTest::probe() {
 
 void StartupTest::systemCheckShowsResultAndGoes() {
     AppFixture fx;
-    SpellEngine::setSearchFolders({fx.folder()});  // no dictionary there
+    SpellEngine::setSearchFolders({fx.folder()}); // no dictionary there
     MDIForm1* m = mainForm();
     frmCheck* check = Forms::find<frmCheck>();
     QVERIFY(check);
@@ -83,9 +84,9 @@ void StartupTest::systemCheckShowsResultAndGoes() {
     QCOMPARE(check->Frame1->title(), QStringLiteral("CHECKING SYSTEM FOR MICROSOFT WORD"));
     QCOMPARE(check->Label1->text(), kSpellingUnavailable);
     QVERIFY(check->isShown());
-    QVERIFY(m->isVisible());  // the child window brought the main window up
+    QVERIFY(m->isVisible()); // the child window brought the main window up
     QVERIFY(!app().wordAvailable);
-    settle();  // activation waits (no time in tests) and unloads it
+    settle(); // activation waits (no time in tests) and unloads it
     QVERIFY(!Forms::isLoaded<frmCheck>());
 }
 

@@ -30,8 +30,8 @@ public:
     QQueue<std::optional<QString>> fileAnswers;
     QQueue<std::optional<QColor>> colorAnswers;
     QQueue<std::optional<int>> printAnswers;
-    std::function<QString(const QString&)> speller;  // default: text unchanged
-    std::function<void()> onPopup;                   // runs while a pop-up menu is "open"
+    std::function<QString(const QString&)> speller; // default: text unchanged
+    std::function<void()> onPopup;                  // runs while a pop-up menu is "open"
 
     QList<Call> callsOf(Kind kind) const;
     // Texts of the message boxes shown, in order.

@@ -40,11 +40,14 @@ MDIForm1* AppFixture::main() {
     return form;
 }
 
-QString AppFixture::path(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
+QString AppFixture::path(const QString& name) const {
+    return QDir(m_dir.path()).filePath(name);
+}
 
 frmLayout* layoutTitled(const QString& title) {
     for (const auto& w : app().layoutWindows)
-        if (auto* l = qobject_cast<frmLayout*>(w.data()); l && l->isLoaded() && l->caption() == title)
+        if (auto* l = qobject_cast<frmLayout*>(w.data());
+            l && l->isLoaded() && l->caption() == title)
             return l;
     return nullptr;
 }

@@ -31,7 +31,9 @@ QImage solid(QColor c, QSize size = {30, 30}) {
     image.fill(c);
     return image;
 }
-QImage currentTile() { return Forms::find<frmInfo>()->Picture2->picture(); }
+QImage currentTile() {
+    return Forms::find<frmInfo>()->Picture2->picture();
+}
 } // namespace
 
 class PaletteTest : public QObject {
@@ -67,7 +69,7 @@ void PaletteTest::tileSet1Buttons() {
     QCOMPARE(p->button(16)->toolTip(), QStringLiteral("Pillar"));
     for (int n = 1; n <= 18; ++n)
         QCOMPARE(p->buttonPicture(n), art::dungeonTile(n));
-    QVERIFY(Forms::isLoaded<frmInfo>());  // loading Tile Set 1 brings the Information box
+    QVERIFY(Forms::isLoaded<frmInfo>()); // loading Tile Set 1 brings the Information box
 }
 
 void PaletteTest::tileSet2Buttons() {
@@ -110,7 +112,7 @@ void PaletteTest::doorsAndStairsKeepTheTileUntilOK() {
     m->setStatusMode(QStringLiteral("Box"));
     app().toolKind = QStringLiteral("Draw");
 
-    QTest::mouseClick(p->button(15), Qt::LeftButton);  // Doors
+    QTest::mouseClick(p->button(15), Qt::LeftButton); // Doors
     QCOMPARE(app().toolKind, QStringLiteral("TileSet"));
     QCOMPARE(m->statusMode(), QStringLiteral("Tile Mode"));
     QCOMPARE(currentTile(), art::dungeonTile(1));
@@ -123,11 +125,11 @@ void PaletteTest::doorsAndStairsKeepTheTileUntilOK() {
     QTest::mouseClick(Forms::find<frmDoptions>()->cmdOk, Qt::LeftButton);
     QCOMPARE(currentTile(), Forms::get<frmIcons>()->stockPicture("picdw"));
 
-    QTest::mouseClick(p->button(18), Qt::LeftButton);  // Stairs
+    QTest::mouseClick(p->button(18), Qt::LeftButton); // Stairs
     frmStairs* stairs = Forms::find<frmStairs>();
     QVERIFY(stairs && stairs->isShown());
     QCOMPARE(currentTile(), Forms::get<frmIcons>()->stockPicture("picdw"));
-    QTest::mouseClick(stairs->Option3, Qt::LeftButton);  // Down to East
+    QTest::mouseClick(stairs->Option3, Qt::LeftButton); // Down to East
     QTest::mouseClick(stairs->cmdOK, Qt::LeftButton);
     QCOMPARE(currentTile(), Forms::get<frmIcons>()->stockPicture("picstairse"));
     QCOMPARE(currentTile().size(), QSize(60, 30));
@@ -185,7 +187,7 @@ void PaletteTest::closingClearsTheMarkAndReopensAtTheLeftEdge() {
     QVERIFY(Forms::find<frmDungeonTiles>()->isShown());
     QCOMPARE(Forms::find<frmDungeonTiles>()->frame()->x(), 0);
     QVERIFY(m->mnuDungeon->isChecked());
-    m->mnuDungeon->trigger();  // hide: stays loaded
+    m->mnuDungeon->trigger(); // hide: stays loaded
     QVERIFY(Forms::isLoaded<frmDungeonTiles>());
     QVERIFY(!Forms::find<frmDungeonTiles>()->isShown());
 }
@@ -211,7 +213,7 @@ void PaletteTest::tileSet1FollowsTheMapType() {
         m->setMapTypePanel(QString::fromLatin1(type));
         m->applyMapTypeToMenus();
     }
-    QVERIFY(!m->mnuDungeon->isEnabled());  // "World" disabled it; another text changes nothing
+    QVERIFY(!m->mnuDungeon->isEnabled()); // "World" disabled it; another text changes nothing
     m->setMapTypePanel(QStringLiteral("Town"));
     m->applyMapTypeToMenus();
     QVERIFY(m->mnuDungeon->isEnabled());
@@ -234,8 +236,10 @@ void DoorOptionsTest::doorPictureTable_data() {
     QTest::addColumn<QString>("facing");
     QTest::addColumn<QString>("picture");
     const char* facings[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
-    const char* single[] = {"picdn", "picdne", "picDe", "picdnw", "picds", "picdne", "picdw", "picdnw"};
-    const char* doubled[] = {"picddn", "picdne", "picdde", "picdnw", "picdds", "picdne", "picddw", "picdnw"};
+    const char* single[] = {"picdn", "picdne", "picDe", "picdnw",
+                            "picds", "picdne", "picdw", "picdnw"};
+    const char* doubled[] = {"picddn", "picdne", "picdde", "picdnw",
+                             "picdds", "picdne", "picddw", "picdnw"};
     const char* secret[] = {"picsecretns", "picsecretne", "picsecretew", "picsecretnw",
                             "picsecretns", "picsecretne", "picsecretew", "picsecretnw"};
     for (int i = 0; i < 8; ++i) {
@@ -290,7 +294,7 @@ void DoorOptionsTest::doubleDoorDisablesDiagonals() {
     QTest::mouseClick(d->OptionN, Qt::LeftButton);
     QCOMPARE(d->Picture1->picture(), art::stockPicture("picddn"));
     QVERIFY(diagonalsDisabled());
-    QTest::mouseClick(d->OptionW, Qt::LeftButton);  // W leaves the diagonals as they are
+    QTest::mouseClick(d->OptionW, Qt::LeftButton); // W leaves the diagonals as they are
     QVERIFY(diagonalsDisabled());
     d->Combo1->setCurrentIndex(0);
     emit d->Combo1->activated(0);
@@ -313,7 +317,7 @@ void DoorOptionsTest::typedTextChangesNothing() {
     d->Show();
     d->Combo1->lineEdit()->setFocus();
     QTest::keyClicks(d->Combo1->lineEdit(), QStringLiteral("Double"));
-    QCOMPARE(d->Combo1->currentText(), QStringLiteral("Double"));  // no completion
+    QCOMPARE(d->Combo1->currentText(), QStringLiteral("Double")); // no completion
     QTest::keyClick(d->Combo1->lineEdit(), Qt::Key_Return);
     QTest::mouseClick(d->OptionN, Qt::LeftButton);
     QCOMPARE(d->Picture1->picture(), art::stockPicture("picdw"));
@@ -326,10 +330,14 @@ void DoorOptionsTest::stairsDirections_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("north") << "Optionn" << "picstairsn" << QSize(30, 60);
-    QTest::newRow("south") << "Options" << "picstairss" << QSize(30, 60);
-    QTest::newRow("east") << "Option3" << "picstairse" << QSize(60, 30);
-    QTest::newRow("west") << "Option4" << "picstairsw" << QSize(60, 30);
+    QTest::newRow("north") << "Optionn"
+                           << "picstairsn" << QSize(30, 60);
+    QTest::newRow("south") << "Options"
+                           << "picstairss" << QSize(30, 60);
+    QTest::newRow("east") << "Option3"
+                          << "picstairse" << QSize(60, 30);
+    QTest::newRow("west") << "Option4"
+                          << "picstairsw" << QSize(60, 30);
 }
 
 void DoorOptionsTest::stairsDirections() {
@@ -422,7 +430,7 @@ void InformationBoxTest::closedBoxStampsNothing() {
     Forms::find<frmInfo>()->Show();
     Forms::find<frmInfo>()->closeByUser();
     app().toolKind = QStringLiteral("TileSet");
-    w->Picture1_MouseMove(0, 0, 40, 40);  // loads and shows the box again, empty
+    w->Picture1_MouseMove(0, 0, 40, 40); // loads and shows the box again, empty
     QVERIFY(Forms::find<frmInfo>()->isShown());
     w->Picture1_MouseDown(1, 0, 40, 40);
     w->Picture1_MouseUp(1, 0, 40, 40);
