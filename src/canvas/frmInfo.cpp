@@ -3,6 +3,7 @@
 #include "canvas/PictureBox.h"
 #include "shell/Forms.h"
 #include "shell/MDIForm1.h"
+#include "shell/ShowMenuPopup.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -32,7 +33,7 @@ frmInfo::frmInfo() : Form(Kind::MdiChild) {
     Frame1 = new QGroupBox(QStringLiteral("Information"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(0, 0, 241, 201);
-    Frame1->installEventFilter(this);
+    popUpShowMenuOver(Frame1);
 
     Picture2 = new PictureBox(Frame1, QStringLiteral("Picture2"));
     Picture2->setAccessibleName(QStringLiteral("Current tile"));
@@ -107,15 +108,6 @@ void frmInfo::Form_Load() {
 bool frmInfo::Form_QueryUnload(UnloadMode) {
     mainForm()->mnuInfo->setChecked(false);
     return true;
-}
-
-bool frmInfo::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Frame1 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-        mainForm()->popupShowMenu();
-        return true;
-    }
-    return Form::eventFilter(watched, event);
 }
 
 frmInfo* frmInfo::ensureLoaded() {

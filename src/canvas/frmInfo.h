@@ -49,7 +49,6 @@ public:
 protected:
     void Form_Load() override;
     bool Form_QueryUnload(vellum::UnloadMode mode) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void mirror(bool leftToRight);

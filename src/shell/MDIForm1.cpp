@@ -16,6 +16,7 @@
 #include "shell/LayoutSlots.h"
 #include "shell/ProgramEnd.h"
 #include "shell/ShellArt.h"
+#include "shell/ShowMenuPopup.h"
 #include "shell/StatusPanels.h"
 #include "shell/UserDialogs.h"
 #include "tiles/frmDungeonTiles.h"
@@ -139,6 +140,7 @@ MDIForm1::MDIForm1() : Form(Kind::TopLevel) {
     mdiArea->setBackground(palette().brush(QPalette::Dark));
     middle->addWidget(mdiArea, 1);
     Forms::setMdiArea(mdiArea);
+    popUpShowMenuOver(mdiArea->viewport(), true);
 
     StatusBar1 = new StatusPanels(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -583,15 +585,6 @@ void MDIForm1::FillColorSwatch_Click() {
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == WidthText && event->type() == QEvent::KeyRelease)
         WidthText_KeyUp();
-    // Only a release over the empty workspace, not one that a child window
-    // left unhandled and that travelled up to it.
-    if (watched == mdiArea->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton &&
-            !mdiArea->viewport()->childAt(mouse->position().toPoint()))
-            popupShowMenu();
-        return false;
-    }
     // Menu shortcuts win over the text boxes' own keys: Ctrl+X is Exit and
     // Ctrl+Z is Undo even while a text box has the focus.
     if (event->type() == QEvent::ShortcutOverride) {

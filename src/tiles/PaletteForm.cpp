@@ -3,6 +3,7 @@
 #include "canvas/frmInfo.h"
 #include "shell/AppState.h"
 #include "shell/MDIForm1.h"
+#include "shell/ShowMenuPopup.h"
 #include "shell/Twips.h"
 
 #include <QAction>
@@ -18,6 +19,13 @@ PaletteForm::PaletteForm(const char* name, QAction* menuItem)
     : Form(Kind::MdiChild), m_menuItem(menuItem) {
     setObjectName(QString::fromLatin1(name));
     setCaption(QString());
+}
+
+void PaletteForm::makeFrame(QWidget* parent, const QString& caption, const QRect& geometry) {
+    Frame1 = new QGroupBox(caption, parent);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(geometry);
+    popUpShowMenuOver(Frame1);
 }
 
 QToolButton* PaletteForm::addTileButton(QWidget* parent, int command, int column, int row,
@@ -69,13 +77,8 @@ bool PaletteForm::eventFilter(QObject* watched, QEvent* event) {
     const bool press = event->type() == QEvent::MouseButtonPress ||
                        event->type() == QEvent::MouseButtonRelease ||
                        event->type() == QEvent::MouseButtonDblClick;
-    if (press && watched != Frame1 && qobject_cast<QToolButton*>(watched) &&
+    if (press && qobject_cast<QToolButton*>(watched) &&
         static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
         return true;
-    if (watched == Frame1 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-        mainForm()->popupShowMenu();
-        return true;
-    }
     return Form::eventFilter(watched, event);
 }

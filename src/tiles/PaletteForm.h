@@ -35,6 +35,9 @@ public:
 
 protected:
     PaletteForm(const char* name, QAction* menuItem);
+    // The frame holding the buttons; a right-button release over it pops the
+    // Show menu up.
+    void makeFrame(QWidget* parent, const QString& caption, const QRect& geometry);
     QToolButton* addTileButton(QWidget* parent, int command, int column, int row,
                                const QString& tip, const QImage& picture);
     // Left edge to the frame's edge, the top as designed.

@@ -24,10 +24,7 @@ constexpr int Doors = 15, Water = 17, Stairs = 18;
 } // namespace
 
 frmDungeonTiles::frmDungeonTiles() : PaletteForm("frmDungeonTiles", mainForm()->mnuDungeon) {
-    Frame1 = new QGroupBox(QStringLiteral("Tile Set 1"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(0, 0, 137, 265);
-    Frame1->installEventFilter(this);
+    makeFrame(this, QStringLiteral("Tile Set 1"), {0, 0, 137, 265});
     for (const PaletteForm::Place& p : kButtons) {
         QToolButton* b = addTileButton(Frame1, p.command, p.column, p.row,
                                        QString::fromLatin1(p.tip), art::dungeonTile(p.command));

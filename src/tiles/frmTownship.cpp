@@ -31,10 +31,7 @@ frmTownship::frmTownship() : PaletteForm("frmTownship", mainForm()->mnuTown) {
     QPalette white = Picture1->palette();
     white.setColor(QPalette::Window, white.color(QPalette::Base));
     Picture1->setPalette(white);
-    Frame1 = new QGroupBox(QStringLiteral("Tile Set 2"), Picture1);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(0, 0, 137, 513);
-    Frame1->installEventFilter(this);
+    makeFrame(Picture1, QStringLiteral("Tile Set 2"), {0, 0, 137, 513});
     for (const PaletteForm::Place& p : kButtons)
         addTileButton(Frame1, p.command, p.column, p.row, QString::fromLatin1(p.tip),
                       art::townTile(p.command));
