@@ -1,6 +1,7 @@
 #include "canvas/frmInfo.h"
 
 #include "canvas/PictureBox.h"
+#include "shell/Controls.h"
 #include "shell/Forms.h"
 #include "shell/MDIForm1.h"
 #include "shell/ShowMenuPopup.h"
@@ -17,13 +18,6 @@ using namespace vellum;
 
 namespace {
 const QColor kMagenta(255, 0, 255);
-
-QLineEdit* textBox(QWidget* parent, const char* name, const QString& text, QRect geometry) {
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
-    return box;
-}
 } // namespace
 
 frmInfo::frmInfo() : Form(Kind::MdiChild) {
@@ -47,36 +41,27 @@ frmInfo::frmInfo() : Form(Kind::MdiChild) {
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(168, 88, 73, 113);
 
-    Label3 = new QLabel(QStringLiteral("FLIP TILE"), Frame2);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->move(8, 16);
-    Command3 = new QPushButton(QStringLiteral("<"), Frame2);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->setGeometry(8, 32, 33, 17);
+    Label3 = controls::label(Frame2, "Label3", QStringLiteral("FLIP TILE"), 8, 16);
+    Command3 = controls::button(Frame2, "Command3", QStringLiteral("<"), {8, 32, 33, 17});
     Command3->setAccessibleName(QStringLiteral("Flip tile top to bottom"));
-    Command2 = new QPushButton(QStringLiteral(">"), Frame2);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(40, 32, 25, 17);
+    Command2 = controls::button(Frame2, "Command2", QStringLiteral(">"), {40, 32, 25, 17});
     Command2->setAccessibleName(QStringLiteral("Flip tile left to right"));
 
-    Text1 = textBox(Frame2, "Text1", {}, {32, 56, 33, 25});
+    Text1 = controls::textBox(Frame2, "Text1", {32, 56, 33, 25});
     Text1->setEnabled(false);
-    Label1 = new QLabel(QStringLiteral("Y"), Frame2);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->move(8, 64);
-    Label1->setBuddy(Text1);
-    Text2 = textBox(Frame2, "Text2", {}, {32, 80, 33, 25});
+    Label1 = controls::label(Frame2, "Label1", QStringLiteral("Y"), 8, 64, Text1);
+    Text2 = controls::textBox(Frame2, "Text2", {32, 80, 33, 25});
     Text2->setEnabled(false);
-    Label2 = new QLabel(QStringLiteral("X"), Frame2);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->move(8, 88);
-    Label2->setBuddy(Text2);
+    Label2 = controls::label(Frame2, "Label2", QStringLiteral("X"), 8, 88, Text2);
 
-    Text4 = textBox(Frame1, "Text4", QStringLiteral("Text4"), {24, 104, 49, 19});
+    Text4 = controls::textBox(Frame1, "Text4", {24, 104, 49, 19});
+    Text4->setText(QStringLiteral("Text4"));
     Text4->hide();
-    Text5 = textBox(Frame1, "Text5", QStringLiteral("Text5"), {24, 136, 49, 19});
+    Text5 = controls::textBox(Frame1, "Text5", {24, 136, 49, 19});
+    Text5->setText(QStringLiteral("Text5"));
     Text5->hide();
-    Text3 = textBox(Frame1, "Text3", QStringLiteral("0"), {112, 168, 49, 19});
+    Text3 = controls::textBox(Frame1, "Text3", {112, 168, 49, 19});
+    Text3->setText(QStringLiteral("0"));
     Text3->setEnabled(false);
     Text3->hide();
     HScroll1 = new QScrollBar(Qt::Horizontal, Frame1);

@@ -18,21 +18,15 @@ TitleBlockForm::TitleBlockForm(const char* name, const QString& caption, const Q
     using namespace controls;
     setObjectName(QString::fromLatin1(name));
     setCaption(caption);
-    Frame1 = groupBox(this, "Frame1", {}, {0, 0, 449, clientHeight});
-    Frame1->setFlat(true);
-    Frame1->setStyleSheet(QStringLiteral("QGroupBox#Frame1 { border: none; }"));
+    Frame1 = borderlessFrame(this, "Frame1", {0, 0, 449, clientHeight});
     txtWorking = textBox(Frame1, "txtWorking", {88, 16, 353, 19});
-    Label1 = label(Frame1, "Label1", QStringLiteral("Woking Title:"), 8, 16);
-    Label1->setBuddy(txtWorking);
+    Label1 = label(Frame1, "Label1", QStringLiteral("Woking Title:"), 8, 16, txtWorking);
     txtAuthor = textBox(Frame1, "txtAuthor", {88, 40, 353, 19});
-    Label2 = label(Frame1, "Label2", QStringLiteral("Created By:"), 8, 40);
-    Label2->setBuddy(txtAuthor);
+    Label2 = label(Frame1, "Label2", QStringLiteral("Created By:"), 8, 40, txtAuthor);
     lblDate = label(Frame1, "lblDate", {}, {96, 72, 97, 17});
-    Label4 = label(Frame1, "Label4", QStringLiteral("Starting Date:"), 8, 72);
-    Label4->setBuddy(lblDate);
+    Label4 = label(Frame1, "Label4", QStringLiteral("Starting Date:"), 8, 72, lblDate);
     txtStarting = memo(Frame1, "txtStarting", {8, 112, 433, 179});
-    Label3 = label(Frame1, "Label3", QStringLiteral("Starting Description:"), 8, 96);
-    Label3->setBuddy(txtStarting);
+    Label3 = label(Frame1, "Label3", QStringLiteral("Starting Description:"), 8, 96, txtStarting);
     Command1 = button(Frame1, "Command1", QStringLiteral("Spell Check"), {8, 296, 73, 17});
     cmdOk = button(Frame1, "cmdOk", okCaption, {okX, 296, 73, 21});
 

@@ -33,15 +33,13 @@ frmMapedit::frmMapedit() : Form(Kind::MdiChild) {
     using namespace controls;
     setObjectName(QStringLiteral("frmMapedit"));
     setCaption(QStringLiteral("Form1"));
-    Frame1 = groupBox(this, "Frame1", {}, {0, 0, 477, 340});
-    Frame1->setStyleSheet(QStringLiteral("QGroupBox#Frame1 { border: none; }"));
+    Frame1 = borderlessFrame(this, "Frame1", {0, 0, 477, 340});
     Frame3 = groupBox(Frame1, "Frame3", QStringLiteral("TITLE OF MAP"), {8, 8, 425, 41});
     txtMapName = label(Frame3, "txtMapName", QStringLiteral("Label1"), {8, 16, 409, 19});
     Frame2 = groupBox(Frame1, "Frame2", QStringLiteral("MAP TYPE"), {8, 56, 257, 49});
     Label1 = label(Frame2, "Label1", QStringLiteral("Label1"), {8, 20, 241, 19});
     Text1 = memo(Frame1, "Text1", {8, 136, 457, 169});
-    Label2 = label(Frame1, "Label2", QStringLiteral("MAP DESCRIPTION"), 16, 112);
-    Label2->setBuddy(Text1);
+    Label2 = label(Frame1, "Label2", QStringLiteral("MAP DESCRIPTION"), 16, 112, Text1);
     Command1 = button(Frame1, "Command1", QStringLiteral("Spell Check"), {8, 312, 89, 17});
     cmdOK = button(Frame1, "cmdOK", QStringLiteral("OK"), {200, 312, 73, 17});
     fieldboxes::guard(Text1);

@@ -29,17 +29,14 @@ frmNewMap::frmNewMap() : Form(Kind::MdiChild) {
     using namespace controls;
     setObjectName(QStringLiteral("frmNewMap"));
     setCaption(QStringLiteral("New Map"));
-    Frame1 = groupBox(this, "Frame1", {}, {0, 0, 475, 338});
-    Frame1->setStyleSheet(QStringLiteral("QGroupBox#Frame1 { border: none; }"));
+    Frame1 = borderlessFrame(this, "Frame1", {0, 0, 475, 338});
     txtMapName = textBox(Frame1, "txtMapName", {8, 24, 209, 25});
-    Label1 = label(Frame1, "Label1", QStringLiteral("Title of map:"), 8, 8);
-    Label1->setBuddy(txtMapName);
+    Label1 = label(Frame1, "Label1", QStringLiteral("Title of map:"), 8, 8, txtMapName);
     Check1 = checkBox(Frame1, "Check1", QStringLiteral("Draw Graph Paper Lines"), {8, 72, 145, 17});
     Check1->setChecked(true);
     Text1 = memo(Frame1, "Text1", {8, 160, 457, 145});
     Text1->setPlainText(QStringLiteral("Text1"));
-    Label2 = label(Frame1, "Label2", QStringLiteral("Map Description:"), 8, 144);
-    Label2->setBuddy(Text1);
+    Label2 = label(Frame1, "Label2", QStringLiteral("Map Description:"), 8, 144, Text1);
     Command1 = button(Frame1, "Command1", QStringLiteral("Spell Check"), {8, 312, 105, 17});
     cmdOK = button(Frame1, "cmdOK", QStringLiteral("OK"), {200, 312, 73, 17});
 

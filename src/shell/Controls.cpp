@@ -9,11 +9,13 @@
 
 namespace vellum::controls {
 
-QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y) {
+QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y,
+              QWidget* buddy) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(QString::fromLatin1(name));
     l->move(x, y);
     l->adjustSize();
+    l->setBuddy(buddy);
     return l;
 }
 
@@ -61,8 +63,13 @@ QGroupBox* groupBox(QWidget* parent, const char* name, const QString& caption,
     auto* f = new QGroupBox(caption, parent);
     f->setObjectName(QString::fromLatin1(name));
     f->setGeometry(geometry);
-    if (caption.isEmpty())
-        f->setFlat(false);
+    return f;
+}
+
+QGroupBox* borderlessFrame(QWidget* parent, const char* name, const QRect& geometry) {
+    QGroupBox* f = groupBox(parent, name, {}, geometry);
+    f->setFlat(true);
+    f->setStyleSheet(QStringLiteral("QGroupBox#%1 { border: none; }").arg(f->objectName()));
     return f;
 }
 

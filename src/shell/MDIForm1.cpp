@@ -12,6 +12,7 @@
 #include "document/WorkingFiles.h"
 #include "document/frmOutline.h"
 #include "shell/AppState.h"
+#include "shell/Controls.h"
 #include "shell/Forms.h"
 #include "shell/LayoutSlots.h"
 #include "shell/ProgramEnd.h"
@@ -72,16 +73,6 @@ QComboBox* dropDownList(QWidget* parent, const char* name, const QString& tip,
     combo->setCurrentIndex(-1);
     combo->setGeometry(8, y, 105, 21);
     return combo;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y,
-              QWidget* buddy) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->move(x, y);
-    l->adjustSize();
-    l->setBuddy(buddy);
-    return l;
 }
 
 PictureBox* swatch(QWidget* parent, const char* name, const QString& tip, int y) {
@@ -181,7 +172,7 @@ void MDIForm1::buildToolBar() {
                                {QStringLiteral("Line"), QStringLiteral("Box"),
                                 QStringLiteral("Circle"), QStringLiteral("Point")},
                                240);
-    Label1 = label(panel, "Label1", QStringLiteral("DRAW TYPE"), 8, 226, ObjectCombo);
+    Label1 = controls::label(panel, "Label1", QStringLiteral("DRAW TYPE"), 8, 226, ObjectCombo);
     ObjectCombo->hide();
     Label1->hide();
 
@@ -190,7 +181,7 @@ void MDIForm1::buildToolBar() {
                               QStringLiteral("DashDotDot"), QStringLiteral("Dot"),
                               QStringLiteral("Solid"), QStringLiteral("Transparent")},
                              272);
-    Label2 = label(panel, "Label2", QStringLiteral("DRAW LINE TYPE"), 8, 256, DrawCombo);
+    Label2 = controls::label(panel, "Label2", QStringLiteral("DRAW LINE TYPE"), 8, 256, DrawCombo);
 
     FillCombo =
         dropDownList(panel, "FillCombo", QStringLiteral("Fill Types"),
@@ -199,20 +190,22 @@ void MDIForm1::buildToolBar() {
                       QStringLiteral("Solid"), QStringLiteral("Transparent"),
                       QStringLiteral("Upward Diagonal"), QStringLiteral("Vertical Line")},
                      320);
-    Label3 = label(panel, "Label3", QStringLiteral("DRAW FILL TYPE"), 8, 304, FillCombo);
+    Label3 = controls::label(panel, "Label3", QStringLiteral("DRAW FILL TYPE"), 8, 304, FillCombo);
 
     WidthText = new QLineEdit(QStringLiteral("1"), panel);
     WidthText->setObjectName(QStringLiteral("WidthText"));
     WidthText->setToolTip(QStringLiteral("Line Width"));
     WidthText->setMaxLength(2);
     WidthText->setGeometry(88, 352, 25, 19);
-    Label4 = label(panel, "Label4", QStringLiteral("LINE WIDTH"), 8, 354, WidthText);
+    Label4 = controls::label(panel, "Label4", QStringLiteral("LINE WIDTH"), 8, 354, WidthText);
 
     FillColorSwatch = swatch(panel, "FillColorSwatch", QStringLiteral("Fill Color Picker"), 376);
-    Label6 = label(panel, "Label6", QStringLiteral("FILL COLOR"), 8, 380, FillColorSwatch);
+    Label6 =
+        controls::label(panel, "Label6", QStringLiteral("FILL COLOR"), 8, 380, FillColorSwatch);
     ForeColorSwatch = swatch(panel, "ForeColorSwatch", QStringLiteral("Line Color Picker"), 400);
     ForeColorSwatch->canvas().setForeColor(Qt::red);
-    Label5 = label(panel, "Label5", QStringLiteral("OUTLINE COLOR"), 8, 404, ForeColorSwatch);
+    Label5 =
+        controls::label(panel, "Label5", QStringLiteral("OUTLINE COLOR"), 8, 404, ForeColorSwatch);
 
     chkSnap = new QCheckBox(QStringLiteral("Tile Snap"), panel);
     chkSnap->setObjectName(QStringLiteral("chkSnap"));

@@ -61,8 +61,7 @@ frmDoptions::frmDoptions() : Form(Kind::MdiChild) {
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QString());
     Combo1->setGeometry(32, 88, 89, 21);
-    Label2 = label(Frame1, "Label2", QStringLiteral("Door Type"), 48, 72);
-    Label2->setBuddy(Combo1);
+    Label2 = label(Frame1, "Label2", QStringLiteral("Door Type"), 48, 72, Combo1);
     cmdOk = button(Frame1, "cmdOk", QStringLiteral("OK"), {32, 112, 41, 17});
     cmdExit = button(Frame1, "cmdExit", QStringLiteral("EXIT"), {80, 112, 41, 17});
 
