@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 namespace vellum {
 
@@ -92,8 +93,13 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const int b = borderWidth();
     const QRect area = event->rect();
-    p.fillRect(area, m_canvas.backColor());
-    p.drawImage(area.topLeft(), m_canvas.image(), area.translated(-b, -b));
+    // The image covers most of the box: only what lies outside it (a box
+    // larger than its picture) is filled with the background colour.
+    const QRect imageArea = QRect(QPoint(b, b), m_canvas.size()) & area;
+    for (const QRect& uncovered : QRegion(area).subtracted(imageArea))
+        p.fillRect(uncovered, m_canvas.backColor());
+    if (!imageArea.isEmpty())
+        p.drawImage(imageArea.topLeft(), m_canvas.image(), imageArea.translated(-b, -b));
     if (m_border) {
         p.setPen(palette().color(QPalette::Dark));
         p.drawLine(0, 0, width() - 1, 0);

@@ -164,10 +164,9 @@ void WidgetDialogs::showModal(QWidget* window) {
     QPointer<QWidget> guard(window);
     window->setWindowModality(Qt::ApplicationModal);
     window->show();
-    QEventLoop loop;
-    QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    // Until the window unloads (it is then hidden, and deleted later).
     while (guard && guard->isVisible())
-        loop.processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 // --- the installed implementation -----------------------------------------
