@@ -1,4 +1,5 @@
 #include "TestFixtures.h"
+#include "TestImages.h"
 #include "TestRegistry.h"
 
 #include "canvas/BlankGrid.h"
@@ -19,20 +20,8 @@ using namespace vellum;
 namespace {
 
 // A patterned picture, so that any pixel a tool leaves behind shows.
-QImage pattern(QSize size = {160, 120}) {
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb((x * 7) & 255, (y * 13) & 255, ((x + y) * 5) & 255));
-    return image;
-}
-
-int countDiffering(const QImage& a, const QImage& b) {
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += a.pixel(x, y) != b.pixel(x, y);
-    return n;
+QImage pattern() {
+    return patternedImage({160, 120});
 }
 
 // A canvas and its snapshot, driven as the layout window drives them.
@@ -98,8 +87,7 @@ void ShapeToolTest::lineDragLeavesOnlyTheFinalLine() {
 }
 
 void ShapeToolTest::circleFromItsBoundingRectangle() {
-    QImage white(160, 120, QImage::Format_RGB32);
-    white.fill(Qt::white);
+    const QImage white = solidImage({160, 120}, Qt::white);
     Rig rig(white);
     app().toolKind = QStringLiteral("Draw");
     rig.in.shapeIndex = 2;
@@ -117,8 +105,7 @@ void ShapeToolTest::circleFromItsBoundingRectangle() {
 }
 
 void ShapeToolTest::pointGoesWhereTheDragEnded() {
-    QImage white(160, 120, QImage::Format_RGB32);
-    white.fill(Qt::white);
+    const QImage white = solidImage({160, 120}, Qt::white);
     Rig rig(white);
     app().toolKind = QStringLiteral("Draw");
     rig.in.shapeIndex = 3;
@@ -163,8 +150,7 @@ void ShapeToolTest::lineTypes() {
     QFETCH(int, position);
     QFETCH(QString, width);
     QFETCH(QString, expect);
-    QImage white(160, 40, QImage::Format_RGB32);
-    white.fill(Qt::white);
+    const QImage white = solidImage({160, 40}, Qt::white);
     Rig rig(white);
     app().toolKind = QStringLiteral("Draw");
     rig.in.shapeIndex = 0;
@@ -197,8 +183,7 @@ void ShapeToolTest::fillTypes_data() {
 void ShapeToolTest::fillTypes() {
     QFETCH(int, position);
     QFETCH(QString, expect);
-    QImage white(120, 120, QImage::Format_RGB32);
-    white.fill(Qt::white);
+    const QImage white = solidImage({120, 120}, Qt::white);
     Rig rig(white);
     rig.canvas.setFillColor(Qt::blue);
     app().toolKind = QStringLiteral("Draw");
@@ -232,8 +217,7 @@ private slots:
 };
 
 void FreehandAndPolygonTest::closedFreehandEndsAtTheStart() {
-    QImage white(120, 120, QImage::Format_RGB32);
-    white.fill(Qt::white);
+    const QImage white = solidImage({120, 120}, Qt::white);
     Rig rig(white);
     rig.canvas.setBackColor(Qt::white);
     app().toolKind = QStringLiteral("Pencil");
@@ -250,8 +234,7 @@ void FreehandAndPolygonTest::closedFreehandEndsAtTheStart() {
 }
 
 void FreehandAndPolygonTest::openFreehandStaysOpen() {
-    QImage white(120, 120, QImage::Format_RGB32);
-    white.fill(Qt::white);
+    const QImage white = solidImage({120, 120}, Qt::white);
     Rig rig(white);
     app().toolKind = QStringLiteral("Pencil");
     app().openFreehand = true;
@@ -273,8 +256,7 @@ void FreehandAndPolygonTest::polygonClosingEdge_data() {
 void FreehandAndPolygonTest::polygonClosingEdge() {
     QFETCH(int, vertices);
     QFETCH(bool, closed);
-    QImage white(120, 120, QImage::Format_RGB32);
-    white.fill(Qt::white);
+    const QImage white = solidImage({120, 120}, Qt::white);
     Rig rig(white);
     app().toolKind = QStringLiteral("Beizer");
     app().polygonStart = true;
@@ -344,8 +326,7 @@ void ToolBarTest::polygonRestartedFromAnotherWindow() {
     auto* b = Forms::loadNew<frmLayout>();
     b->Show();
     settle();
-    QImage white(300, 300, QImage::Format_RGB32);
-    white.fill(Qt::white);
+    const QImage white = solidImage({300, 300}, Qt::white);
     a->Picture1->setPicture(white);
     b->Picture1->setPicture(white);
     a->Show();
@@ -371,8 +352,7 @@ void ToolBarTest::popupComesBeforeTheFinalShape() {
     auto* w = Forms::loadNew<frmLayout>();
     w->Show();
     settle();
-    QImage white(200, 200, QImage::Format_RGB32);
-    white.fill(Qt::white);
+    const QImage white = solidImage({200, 200}, Qt::white);
     w->Picture1->setPicture(white);
     w->Picture1->canvas().setForeColor(Qt::red);
     QTest::mouseClick(m->Command4, Qt::LeftButton);

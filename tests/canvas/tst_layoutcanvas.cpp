@@ -1,4 +1,5 @@
 #include "TestFixtures.h"
+#include "TestImages.h"
 #include "TestRegistry.h"
 
 #include "canvas/LayoutCanvas.h"
@@ -18,12 +19,6 @@
 using namespace vellum;
 
 namespace {
-QImage filled(QColor c, QSize size = {90, 90}) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(c);
-    return image;
-}
-
 frmLayout* openLayout(const QString& title) {
     auto* w = Forms::loadNew<frmLayout>();
     w->setCaption(title);
@@ -105,7 +100,7 @@ void DispatchTest::releaseWithoutToolStillCommits() {
     AppFixture fx;
     MDIForm1* m = fx.main();
     frmLayout* w = openLayout("A");
-    w->Picture1->setPicture(filled(Qt::white));
+    w->Picture1->setPicture(solidImage({90, 90}, Qt::white));
     app().toolKind.clear();
     app().drawGraphLines = true;
     w->Picture1->canvas().line({0, 0}, {50, 50}); // drawn but not yet committed
@@ -129,8 +124,8 @@ void DispatchTest::rightButtonMoveOnlyUpdatesReadOut() {
     AppFixture fx;
     fx.main();
     frmLayout* w = openLayout("A");
-    w->Picture1->setPicture(filled(Qt::white, {300, 300}));
-    Forms::get<frmInfo>()->setCurrentTile(filled(Qt::black, {30, 30}));
+    w->Picture1->setPicture(solidImage({300, 300}, Qt::white));
+    Forms::get<frmInfo>()->setCurrentTile(solidImage({30, 30}, Qt::black));
     app().toolKind = QStringLiteral("TileSet");
     app().tileDragging = true;
     const QImage before = w->Picture1->image();
@@ -149,9 +144,9 @@ void DispatchTest::tileDragStampsAndUndoesAtOnce() {
     AppFixture fx;
     MDIForm1* m = fx.main();
     frmLayout* w = openLayout("A");
-    const QImage paper = filled(Qt::white, {300, 300});
+    const QImage paper = solidImage({300, 300}, Qt::white);
     w->Picture1->setPicture(paper);
-    QImage tile = filled(Qt::darkGreen, {30, 30});
+    QImage tile = solidImage({30, 30}, Qt::darkGreen);
     tile.setPixel(0, 0, 0xffff00ff);
     Forms::get<frmInfo>()->setCurrentTile(tile);
     app().toolKind = QStringLiteral("TileSet");
@@ -217,9 +212,9 @@ void UndoTest::eachWindowHasItsOwnSnapshot() {
     MDIForm1* m = fx.main();
     frmLayout* a = openLayout("A");
     frmLayout* b = openLayout("B");
-    a->Picture1->setPicture(filled(Qt::white));
-    b->Picture1->setPicture(filled(Qt::yellow));
-    Forms::get<frmInfo>()->setCurrentTile(filled(Qt::black, {30, 30}));
+    a->Picture1->setPicture(solidImage({90, 90}, Qt::white));
+    b->Picture1->setPicture(solidImage({90, 90}, Qt::yellow));
+    Forms::get<frmInfo>()->setCurrentTile(solidImage({30, 30}, Qt::black));
     app().toolKind = QStringLiteral("TileSet");
     for (frmLayout* w : {a, b}) {
         w->Picture1_MouseDown(1, 0, 0, 0);
@@ -230,9 +225,9 @@ void UndoTest::eachWindowHasItsOwnSnapshot() {
     settle();
     m->mnuUndo->setEnabled(true);
     m->mnuUndo->trigger();
-    QCOMPARE(a->Picture1->image(), filled(Qt::white));
-    QVERIFY(b->Picture1->image() != filled(Qt::yellow)); // B keeps its stamp
-    QVERIFY(stampedA != filled(Qt::white));
+    QCOMPARE(a->Picture1->image(), solidImage({90, 90}, Qt::white));
+    QVERIFY(b->Picture1->image() != solidImage({90, 90}, Qt::yellow)); // B keeps its stamp
+    QVERIFY(stampedA != solidImage({90, 90}, Qt::white));
 }
 
 void UndoTest::losingActivationDisablesUndo() {
@@ -253,12 +248,12 @@ void UndoTest::emptySnapshotDoesNothing() {
     AppFixture fx;
     MDIForm1* m = fx.main();
     frmLayout* a = openLayout("A");
-    a->Picture1->setPicture(filled(Qt::cyan));
+    a->Picture1->setPicture(solidImage({90, 90}, Qt::cyan));
     app().toolKind.clear();
     a->Picture1_MouseDown(1, 0, 0, 0); // no tool: no snapshot, Undo enabled all the same
     QVERIFY(m->mnuUndo->isEnabled());
     m->mnuUndo->trigger();
-    QCOMPARE(a->Picture1->image(), filled(Qt::cyan));
+    QCOMPARE(a->Picture1->image(), solidImage({90, 90}, Qt::cyan));
 }
 
 void UndoTest::redoIsNeverEnabled() {

@@ -1,3 +1,4 @@
+#include "TestImages.h"
 #include "TestRegistry.h"
 
 #include "canvas/Raster.h"
@@ -17,28 +18,11 @@ constexpr QRgb Red = 0xffe01010;
 
 using Draw = std::function<QRect(QImage&, DrawMode)>;
 
-// Every pixel different from its neighbours and from the drawing colours.
 QImage patterned(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, qRgb(60 + x * 7 % 150, 30 + y * 11 % 170, (x * y) % 200));
-    return image;
+    return patternedImage({w, h});
 }
-
 QImage blank(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(White);
-    return image;
-}
-
-QRect changedBounds(const QImage& a, const QImage& b) {
-    QRect r;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                r |= QRect(x, y, 1, 1);
-    return r;
+    return solidImage({w, h}, White);
 }
 
 QString rowArt(const QImage& image, int y) {

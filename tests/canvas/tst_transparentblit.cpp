@@ -1,3 +1,4 @@
+#include "TestImages.h"
 #include "TestRegistry.h"
 
 #include "canvas/Transparent.h"
@@ -11,14 +12,8 @@ namespace {
 
 constexpr QRgb Magenta = 0xffff00ff;
 
-// A canvas whose every pixel differs from its neighbours, so a pixel kept
-// and a pixel overwritten can be told apart.
 QImage patternedCanvas(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, qRgb(x * 3 % 256, y * 5 % 256, 40 + (x + y) % 100));
-    return image;
+    return patternedImage({w, h});
 }
 
 // About a third magenta (with stray alpha bytes, which must not matter), the
@@ -49,15 +44,6 @@ void referenceBlit(QImage& dst, const QImage& src, int x, int y, int w, int h, Q
             if (dst.rect().contains(x + i, y + j) && (s & 0xffffff) != (key & 0xffffff))
                 dst.setPixel(x + i, y + j, s | 0xff000000);
         }
-}
-
-QRect changedBounds(const QImage& a, const QImage& b) {
-    QRect r;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                r |= QRect(x, y, 1, 1);
-    return r;
 }
 
 } // namespace

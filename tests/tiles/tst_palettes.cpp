@@ -1,4 +1,5 @@
 #include "TestFixtures.h"
+#include "TestImages.h"
 #include "TestRegistry.h"
 
 #include "canvas/PictureBox.h"
@@ -26,11 +27,6 @@
 using namespace vellum;
 
 namespace {
-QImage solid(QColor c, QSize size = {30, 30}) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(c);
-    return image;
-}
 QImage currentTile() {
     return Forms::find<frmInfo>()->Picture2->picture();
 }
@@ -312,7 +308,7 @@ void DoorOptionsTest::doubleDoorDisablesDiagonals() {
 void DoorOptionsTest::typedTextChangesNothing() {
     AppFixture fx;
     fx.main();
-    Forms::get<frmInfo>()->setCurrentTile(solid(Qt::darkCyan));
+    Forms::get<frmInfo>()->setCurrentTile(solidImage({30, 30}, Qt::darkCyan));
     frmDoptions* d = Forms::get<frmDoptions>();
     d->Show();
     d->Combo1->lineEdit()->setFocus();
@@ -323,7 +319,7 @@ void DoorOptionsTest::typedTextChangesNothing() {
     QCOMPARE(d->Picture1->picture(), art::stockPicture("picdw"));
     QVERIFY(d->OptionNE->isEnabled());
     QTest::mouseClick(d->cmdExit, Qt::LeftButton);
-    QCOMPARE(currentTile(), solid(Qt::darkCyan));
+    QCOMPARE(currentTile(), solidImage({30, 30}, Qt::darkCyan));
 }
 
 void DoorOptionsTest::stairsDirections_data() {
@@ -408,7 +404,7 @@ void InformationBoxTest::stairStampsOverTwoCells() {
     auto* w = Forms::loadNew<frmLayout>();
     w->Show();
     settle();
-    w->Picture1->setPicture(solid(Qt::white, {300, 300}));
+    w->Picture1->setPicture(solidImage({300, 300}, Qt::white));
     const QImage stairs = art::stockPicture("picstairse");
     Forms::get<frmInfo>()->setCurrentTile(stairs);
     app().toolKind = QStringLiteral("TileSet");
@@ -424,9 +420,9 @@ void InformationBoxTest::closedBoxStampsNothing() {
     auto* w = Forms::loadNew<frmLayout>();
     w->Show();
     settle();
-    const QImage paper = solid(Qt::white, {300, 300});
+    const QImage paper = solidImage({300, 300}, Qt::white);
     w->Picture1->setPicture(paper);
-    Forms::get<frmInfo>()->setCurrentTile(solid(Qt::black));
+    Forms::get<frmInfo>()->setCurrentTile(solidImage({30, 30}, Qt::black));
     Forms::find<frmInfo>()->Show();
     Forms::find<frmInfo>()->closeByUser();
     app().toolKind = QStringLiteral("TileSet");
