@@ -246,6 +246,8 @@ QAction* MDIForm1::addItem(QMenu* menu, const char* name, const QString& caption
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(shortcut);
+    if (!shortcut.isEmpty())
+        m_menuShortcuts.insert(shortcut);
     action->setCheckable(checkable);
     connect(action, &QAction::triggered, this, [this, action, handler, checkable] {
         // The handlers set the check marks themselves, from the state the
@@ -584,10 +586,8 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
             const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-            for (QAction* action : findChildren<QAction*>()) {
-                if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
-                    return true;
-            }
+            if (m_menuShortcuts.contains(pressed))
+                return true;
         }
     }
     return Form::eventFilter(watched, event);

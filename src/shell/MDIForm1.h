@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QColor>
+#include <QKeySequence>
 #include <QMenu>
+#include <QSet>
 
 class QCheckBox;
 class QComboBox;
@@ -155,6 +157,7 @@ private:
     void chooseShape(const QString& status, int shape);
     void swatchClicked(vellum::PictureBox* swatch, bool lineColour);
     bool m_exiting = false;
+    QSet<QKeySequence> m_menuShortcuts; // checked at every key the window sees
     QColor m_lastColor = Qt::black;
 };
 
